@@ -1,0 +1,62 @@
+#include "words/categories.h"
+
+namespace vorlix {
+
+const std::array<Category, kCategoryCount> kCategories = {{
+    {0, "All", ""},
+    {1, "Accounting", "Accounting"},
+    {2, "Businesses", "Businesses"},
+    {3, "Correspondence", "Correspondence"},
+    {4, "Advertising", "Advertising"},
+    {5, "Cardinal Numbers", "Cardinal Numbers"},
+    {6, "Economy", "Economy"},
+    {7, "Arts", "Arts"},
+    {8, "Chemistry", "Chemistry"},
+    {9, "Electronics&& Computers", "Electronics& Computers"},
+    {10, "Entertainment&& Fashion", "Entertainment& Fashion"},
+    {11, "Insurance", "Insurance"},
+    {12, "Nature", "Nature"},
+    {13, "Finance", "Finance"},
+    {14, "Kitchen", "Kitchen"},
+    {15, "Occupations", "Occupations"},
+    {16, "Iatrology", "Iatrology"},
+    {17, "Motor Vehicles", "Motor Vehicles"},
+    {18, "Ordinal numbers", "Ordinal numbers"},
+    {19, "Organizational", "Organizational chart"},
+    {20, "Production", "Production"},
+    {21, "Sales", "Sales"},
+    {22, "Petroleum", "Petroleum"},
+    {23, "Real Estate", "Real Estate"},
+    {24, "Service", "Service"},
+    {25, "Politics", "Politics"},
+    {26, "Religion", "Religion"},
+    {27, "Sports", "Sports"},
+    {28, "Time", "tempTime"},
+    {29, "Weather", "Weather"},
+}};
+
+std::optional<int> categoryNumber(std::string_view guage)
+{
+    for (const Category& c : kCategories) {
+        if (guage == std::to_string(c.number)) return c.number;
+    }
+    return std::nullopt;
+}
+
+int effectiveCategory(std::string_view guage)
+{
+    return categoryNumber(guage).value_or(kFirstRunCategory);
+}
+
+std::string shownCaption(const Category& category)
+{
+    std::string out;
+    const std::string_view in = category.caption;
+    for (size_t i = 0; i < in.size(); ++i) {
+        out += in[i];
+        if (in[i] == '&' && i + 1 < in.size() && in[i + 1] == '&') ++i;
+    }
+    return out;
+}
+
+}  // namespace vorlix

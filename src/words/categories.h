@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorlix {
+
+// One subject the user can pick. `number` is what the "guage" setting stores and the index of the
+// option button that stands for it; `caption` is that button's text ("&&" shows one "&");
+// `name` is the category exactly as the word database holds it (empty for "All").
+struct Category {
+    int number;
+    std::string_view caption;
+    std::string_view name;
+};
+
+inline constexpr int kAllCategories = 0;
+inline constexpr int kFirstRunCategory = 29;
+inline constexpr int kCategoryCount = 30;
+
+extern const std::array<Category, kCategoryCount> kCategories;
+
+// The category number held in a "guage" text: only the exact texts "0" to "29" name one.
+std::optional<int> categoryNumber(std::string_view guage);
+
+// The number to use for a "guage" text: anything that names no category counts as the first-run
+// category, so the query never compares against an empty filter.
+int effectiveCategory(std::string_view guage);
+
+// The caption as shown on screen: "&&" becomes "&".
+std::string shownCaption(const Category& category);
+
+}  // namespace vorlix
