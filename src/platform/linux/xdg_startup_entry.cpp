@@ -1,0 +1,103 @@
+#include "platform/linux/xdg_startup_entry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QtGlobal>
+
+#include "platform/platform.h"
+
+namespace vorlix {
+
+namespace {
+
+// The base directory spec ignores a relative $XDG_CONFIG_HOME as invalid.
+QString configHome()
+{
+    const QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!fromEnvironment.isEmpty() && QDir::isAbsolutePath(fromEnvironment)) return fromEnvironment;
+    return QDir::homePath() + QStringLiteral("/.config");
+}
+
+bool isUtf8(const std::string& text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(QByteArrayView(text.data(), qsizetype(text.size())));
+    return !decoder.hasError();
+}
+
+bool hasControlCharacter(const std::string& text)
+{
+    for (const unsigned char c : text) {
+        if (c < 0x20 || c == 0x7f) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> desktopExecValue(const std::string& executablePath)
+{
+    if (executablePath.empty() || hasControlCharacter(executablePath) || !isUtf8(executablePath))
+        return std::nullopt;
+    // Two layers, innermost first: the Exec rules quote the argument and put a backslash before
+    // '"', '`', '$' and '\', and double '%' so no field code is expanded; then the string-value
+    // rules escape every backslash once more. A literal '\' thus becomes four, '$' becomes "\\$".
+    std::string value = "\"";
+    for (const char c : executablePath) {
+        switch (c) {
+        case '"': case '`': case '$': value += "\\\\"; value += c; break;
+        case '\\': value += "\\\\\\\\"; break;
+        case '%': value += "%%"; break;
+        default: value += c;
+        }
+    }
+    value += '"';
+    return value;
+}
+
+std::optional<std::string> autostartDesktopEntry(const std::string& executablePath)
+{
+    const std::optional<std::string> exec = desktopExecValue(executablePath);
+    if (!exec) return std::nullopt;
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Vorlix\n"
+           "Exec=" + *exec + "\n";
+}
+
+XdgStartupEntry::XdgStartupEntry()
+    : filePath_(configHome() + QStringLiteral("/autostart/") + QString::fromLatin1(kStartupEntryName)
+                + QStringLiteral(".desktop"))
+{
+}
+
+bool XdgStartupEntry::add(const std::string& executablePath)
+{
+    const std::optional<std::string> entry = autostartDesktopEntry(executablePath);
+    if (!entry) return false;
+    if (!QDir().mkpath(QFileInfo(filePath_).absolutePath())) return false;
+    // Written whole or not at all: a half-written entry could start something else at log-on.
+    QSaveFile file(filePath_);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const qint64 size = qint64(entry->size());
+    if (file.write(entry->data(), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool XdgStartupEntry::remove()
+{
+    return QFile::remove(filePath_) || !QFileInfo::exists(filePath_);
+}
+
+std::unique_ptr<StartupEntry> makeStartupEntry()
+{
+    return std::make_unique<XdgStartupEntry>();
+}
+
+}  // namespace vorlix

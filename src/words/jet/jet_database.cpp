@@ -1,0 +1,195 @@
+#include "words/jet/jet_database.h"
+
+// mdbtools.h opens an extern "C" block around its own #include <glib.h>, which breaks on glib's
+// C++ templates unless glib was included first.
+#include <glib.h>
+#include <mdbsql.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include <iconv.h>
+
+#include "words/jet/jet_header.h"
+
+namespace vorlix::jet {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every Jet file holds at least its header, the global usage map and MSysObjects' definition.
+constexpr uintmax_t kMinimumPages = 3;
+
+struct FileStart {
+    uintmax_t size = 0;
+    std::vector<uint8_t> firstPage;
+};
+
+// Reads only what the header check needs, after making sure the path is a regular file: a
+// directory or FIFO handed to libmdb would fail obscurely or block.
+FileStart readFileStart(const std::string& path)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+        throw JetError("cannot be read: " + path + " (no such file)");
+    }
+    if (!fs::is_regular_file(status)) {
+        throw JetError("cannot be read: " + path + " (not a regular file)");
+    }
+    FileStart start;
+    start.size = fs::file_size(path, ec);
+    std::ifstream in(path, std::ios::binary);
+    if (ec || !in) {
+        throw JetError("cannot be read: " + path + " (" + std::strerror(errno) + ")");
+    }
+    start.firstPage.resize(static_cast<size_t>(std::min<uintmax_t>(start.size, header::kPageSizeJet4)));
+    in.read(reinterpret_cast<char*>(start.firstPage.data()), static_cast<std::streamsize>(start.firstPage.size()));
+    if (static_cast<size_t>(in.gcount()) != start.firstPage.size()) {
+        throw JetError("cannot be read: " + path + " (read error)");
+    }
+    return start;
+}
+
+bool isSelect(const std::string& sql)
+{
+    const auto first = std::find_if_not(sql.begin(), sql.end(),
+                                        [](unsigned char c) { return std::isspace(c); });
+    static constexpr std::string_view kSelect = "select";
+    if (static_cast<size_t>(sql.end() - first) <= kSelect.size()) return false;
+    for (size_t i = 0; i < kSelect.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(first[i])) != kSelect[i]) return false;
+    }
+    return std::isspace(static_cast<unsigned char>(first[kSelect.size()])) != 0;
+}
+
+// libmdbsql 1.0 leaves a where clause's tree on its sarg stack and mdb_sql_reset() frees neither
+// (its own mdb-sql tool leaks it the same way), so release them before the reset.
+void releaseWhereClause(MdbSQL* sql)
+{
+    for (GList* entry = sql->sarg_stack; entry; entry = entry->next) {
+        auto* tree = static_cast<MdbSargNode*>(entry->data);
+        if (tree == sql->sarg_tree) continue;  // the reset frees this one
+        if (sql->cur_table && sql->cur_table->sarg_tree == tree) sql->cur_table->sarg_tree = nullptr;
+        mdb_sql_free_tree(tree);
+    }
+    g_list_free(sql->sarg_stack);
+    sql->sarg_stack = nullptr;
+}
+
+// One libmdbsql session borrowing the database's handle: a fresh one per query leaves no parse
+// state or error text behind from the previous query.
+class SqlSession {
+public:
+    explicit SqlSession(MdbHandle* mdb) : sql_(mdb_sql_init())
+    {
+        if (!sql_) throw JetError("the query failed: out of memory");
+        sql_->mdb = mdb;
+    }
+    ~SqlSession()
+    {
+        releaseWhereClause(sql_);
+        mdb_sql_reset(sql_);
+        sql_->mdb = nullptr;  // the handle belongs to the Database, not to this session
+        mdb_sql_exit(sql_);
+    }
+    SqlSession(const SqlSession&) = delete;
+    SqlSession& operator=(const SqlSession&) = delete;
+
+    MdbSQL* get() const { return sql_; }
+
+private:
+    MdbSQL* sql_;
+};
+
+// libmdb decodes Jet4 text as UCS-2, which turns each half of a surrogate pair (emoji and
+// everything else beyond the BMP) into '?', and it converts to whatever MDBICONV names. The
+// handle's converters are public fields, so swap in UTF-16LE (or code page 1252 for Jet3) to
+// UTF-8; mdb_close() closes whichever converters the handle holds.
+void decodeTextAsUtf8(MdbHandle* mdb, int jetVersion)
+{
+    const char* stored = jetVersion == 3 ? "CP1252" : "UTF-16LE";
+    const iconv_t in = iconv_open("UTF-8", stored);
+    const iconv_t out = iconv_open(stored, "UTF-8");
+    const auto failed = reinterpret_cast<iconv_t>(-1);
+    if (in == failed || out == failed) {
+        if (in != failed) iconv_close(in);
+        if (out != failed) iconv_close(out);
+        return;  // keep libmdb's own converters: only characters beyond the BMP suffer
+    }
+    iconv_close(mdb->iconv_in);
+    iconv_close(mdb->iconv_out);
+    mdb->iconv_in = in;
+    mdb->iconv_out = out;
+}
+
+}  // namespace
+
+struct Database::Impl {
+    MdbHandle* mdb = nullptr;
+    int jetVersion = 0;
+    std::string password;
+
+    ~Impl()
+    {
+        if (mdb) mdb_close(mdb);
+    }
+};
+
+Database::Database(const std::string& path) : impl_(std::make_unique<Impl>())
+{
+    const FileStart start = readFileStart(path);
+    const auto facts = header::readHeader(start.firstPage);
+    if (!facts) throw JetError("not an Access database: " + path);
+    if (start.size < kMinimumPages * facts->pageSize || start.size % facts->pageSize != 0) {
+        throw JetError("damaged Access database: " + path + " (truncated)");
+    }
+    impl_->jetVersion = facts->jetVersion;
+    impl_->password = facts->password;
+
+    impl_->mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
+    if (!impl_->mdb) throw JetError("cannot be read: " + path + " (libmdb refused it)");
+    decodeTextAsUtf8(impl_->mdb, impl_->jetVersion);
+    // Reading the table list now turns a damaged catalog into an error at open, not at the
+    // first query.
+    if (!mdb_read_catalog(impl_->mdb, MDB_TABLE)) {
+        throw JetError("damaged Access database: " + path + " (its table list cannot be read)");
+    }
+}
+
+Database::~Database() = default;
+
+int Database::jetVersion() const { return impl_->jetVersion; }
+
+const std::string& Database::password() const { return impl_->password; }
+
+QueryResult Database::query(const std::string& sql)
+{
+    if (!isSelect(sql)) throw JetError("the query failed: only select statements are run");
+    SqlSession session(impl_->mdb);
+    MdbSQL* const q = session.get();
+    if (!mdb_sql_run_query(q, sql.c_str()) || mdb_sql_has_error(q) || !q->cur_table) {
+        const std::string why = mdb_sql_has_error(q) ? mdb_sql_last_error(q) : "syntax error";
+        throw JetError("the query failed: " + why);
+    }
+
+    // A successful select has bound every column to a buffer in q->bound_values already.
+    QueryResult result;
+    for (unsigned int i = 0; i < q->num_columns; ++i) {
+        result.columns.emplace_back(static_cast<MdbSQLColumn*>(g_ptr_array_index(q->columns, i))->name);
+    }
+    while (mdb_sql_fetch_row(q, q->cur_table)) {
+        std::vector<std::string>& row = result.rows.emplace_back();
+        row.reserve(q->num_columns);
+        for (unsigned int i = 0; i < q->num_columns; ++i) {
+            row.emplace_back(static_cast<const char*>(g_ptr_array_index(q->bound_values, i)));
+        }
+    }
+    return result;
+}
+
+}  // namespace vorlix::jet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -33,12 +34,13 @@ public:
     // The database password stored in the file's header, decoded ("" when there is none).
     // Neither libmdb nor any other reader checks it; callers compare it themselves.
     const std::string& password() const;
-    // Runs one SQL select through libmdbsql. Throws JetError when the query fails.
+    // Runs one SQL select through libmdbsql; other statements (which could open another file or
+    // print to stdout) are refused. Throws JetError when the query fails.
     QueryResult query(const std::string& sql);
 
 private:
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 // Decodes the password field from the first page of a Jet file (at least 0x18 + 128 bytes for

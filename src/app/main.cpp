@@ -1,0 +1,44 @@
+#include <cstdlib>
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "app/local_single_copy.h"
+#include "app/module1.h"
+#include "platform/platform.h"
+#include "ui/word_window/frm_show.h"
+
+using namespace vorlix;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // The word window has no task-bar button, and closing the options dialog must not end the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    LocalSingleCopy singleCopy(LocalSingleCopy::keyForCurrentUser());
+    const std::unique_ptr<SettingsStore> store = makeSettingsStore();
+    const std::unique_ptr<StartupEntry> startupEntry = makeStartupEntry();
+    Module1 settings;
+
+    ProgramLocation program;
+    program.folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+    program.executableName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+    program.separator = QDir::separator().toLatin1();
+
+    FrmShow window({settings, *store, singleCopy, *startupEntry, program,
+                    [&singleCopy] {
+                        // Exit ends at once: no save, no dialog unloads. Only the single-copy
+                        // lock is let go, so the next start need not find it stale.
+                        singleCopy.release();
+                        std::_Exit(0);
+                    },
+                    [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); }});
+    if (!window.Form_Load()) return 0;
+    QObject::connect(&singleCopy, &LocalSingleCopy::activationRequested, &window, &FrmShow::activate);
+    window.Data1_Open();
+    return app.exec();
+}

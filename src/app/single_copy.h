@@ -1,0 +1,15 @@
+#pragma once
+
+namespace vorlix {
+
+// Keeps the program to one running copy a settings store.
+class SingleCopy {
+public:
+    virtual ~SingleCopy() = default;
+    // True when another copy runs; false makes this copy the running one.
+    virtual bool anotherCopyRuns() = 0;
+    // Asks the running copy to bring its word window to the front; does not wait for it.
+    virtual void activateRunningCopy() = 0;
+};
+
+}  // namespace vorlix

@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+#include "platform/platform.h"
+
+namespace vorlix {
+
+QColor wordWindowBackground()
+{
+    // No desktop colour exists here; the highlight colour is made to carry highlighted text.
+    return QApplication::palette().color(QPalette::Highlight);
+}
+
+void applyStacking(QWidget& window, bool topmost)
+{
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+}
+
+}  // namespace vorlix

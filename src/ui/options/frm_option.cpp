@@ -1,0 +1,224 @@
+#include "ui/options/frm_option.h"
+
+#include <utility>
+#include <vector>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStringList>
+
+#include "ui/options/display_time.h"
+#include "ui/options/option_layout.h"
+#include "ui/twips.h"
+
+namespace vorlix {
+
+namespace {
+
+QString settingsNotSaved()
+{
+    return QStringLiteral("Settings not saved: the settings file cannot be written");
+}
+
+QString startupEntryNotChanged()
+{
+    return QStringLiteral("Start at log-on not changed: the log-on entry cannot be written");
+}
+
+// Two looks the layout was made for: the group box's title sits in its top line, which runs
+// through the title's middle, so the first row of buttons stands clear below it; and a radio
+// indicator no taller than its button, which is shorter than some styles' default indicator.
+QString classicLookStyleSheet(int radioButtonHeight, int titleHeight)
+{
+    return QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+                          "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"
+                          "QRadioButton::indicator { width: %2px; height: %2px; }")
+        .arg(titleHeight / 2)
+        .arg(radioButtonHeight);
+}
+
+}  // namespace
+
+frmOption::frmOption(Module1& settings, SettingsStore& store, StartupEntry& entry, std::string executablePath,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      settings_(settings),
+      store_(store),
+      entry_(entry),
+      executablePath_(std::move(executablePath))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmOption"));
+    setWindowTitle(QStringLiteral("Setup Option"));
+    setFont(option_layout::dialogFont());
+    createControls();
+    chainTabOrder();
+
+    connect(Check2, &QCheckBox::toggled, this, &frmOption::Check2_Click);
+    connect(Check3, &QCheckBox::toggled, this, &frmOption::Check3_Click);
+    connect(Check4, &QCheckBox::toggled, this, &frmOption::Check4_Click);
+    connect(VScroll2, &QScrollBar::valueChanged, this, &frmOption::VScroll2_Change);
+    connect(Text1, &QLineEdit::editingFinished, this, &frmOption::Text1_Validate);
+    for (QRadioButton* button : Option1)
+        connect(button, &QRadioButton::toggled, this, &frmOption::keepTabOnSelectedCategory);
+    keepTabOnSelectedCategory();
+
+    Form_Load();
+}
+
+void frmOption::createControls()
+{
+    using namespace option_layout;
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const auto place = [&](QWidget* control, const QString& name, const TwipsRect& rect) {
+        control->setObjectName(name);
+        control->setGeometry(toPixels(rect, dpiX, dpiY));
+    };
+
+    setFixedSize(twipsToPixels(kClientWidth, dpiX), twipsToPixels(kClientHeight, dpiY));
+
+    Frame1 = new QGroupBox(QStringLiteral("Play Content"), this);
+    place(Frame1, QStringLiteral("Frame1"), kFrame1);
+    for (int index = 0; index < kCategoryCount; ++index) {
+        const std::string_view caption = kCategories[size_t(index)].caption;
+        auto* button = new QRadioButton(QString::fromUtf8(caption.data(), qsizetype(caption.size())), Frame1);
+        place(button, QStringLiteral("Option1_%1").arg(index), option1Rect(index));
+        Option1[size_t(index)] = button;
+    }
+    Option1[kFirstRunCategory]->setChecked(true);
+
+    Frame2 = new QGroupBox(QStringLiteral("Other Option"), this);
+    place(Frame2, QStringLiteral("Frame2"), kFrame2);
+    Check4 = new QCheckBox(QStringLiteral("Start with windows start"), Frame2);
+    place(Check4, QStringLiteral("Check4"), kCheck4);
+    Check3 = new QCheckBox(QStringLiteral("Save setting while quit"), Frame2);
+    place(Check3, QStringLiteral("Check3"), kCheck3);
+    Check2 = new QCheckBox(QStringLiteral("Always On top-screen"), Frame2);
+    place(Check2, QStringLiteral("Check2"), kCheck2);
+    // Made before the time box and its arrows, which overlap its right part and are drawn above it.
+    Label2 = new QLabel(QStringLiteral("Display time       s"), Frame2);
+    place(Label2, QStringLiteral("Label2"), kLabel2);
+    Text1 = new QLineEdit(Frame2);
+    place(Text1, QStringLiteral("Text1"), kText1);
+    VScroll2 = new QScrollBar(Qt::Vertical, Frame2);
+    place(VScroll2, QStringLiteral("VScroll2"), kVScroll2);
+    // As with any vertical scroll bar, the upper arrow leads towards the low end (2 s); a click
+    // on the tiny groove moves one second as well.
+    VScroll2->setRange(kVScroll2Min, kVScroll2Max);
+    VScroll2->setSingleStep(1);
+    VScroll2->setPageStep(1);
+    VScroll2->setValue(kVScroll2Initial);
+    // It has its place in the Tab order, which Qt scroll bars lack by default.
+    VScroll2->setFocusPolicy(Qt::StrongFocus);
+
+    setStyleSheet(classicLookStyleSheet(Option1[0]->height(), QFontMetrics(font()).height()));
+}
+
+void frmOption::chainTabOrder()
+{
+    // The category buttons enter the chain from "Electronics&& Computers" (9) down to "All" (0),
+    // then from 10 up; inside their group only the selected one takes Tab.
+    std::vector<QWidget*> order;
+    for (int index = 9; index >= 0; --index) order.push_back(Option1[size_t(index)]);
+    for (int index = 10; index < kCategoryCount; ++index) order.push_back(Option1[size_t(index)]);
+    order.insert(order.end(), {Text1, VScroll2, Check3, Check4, Check2});
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmOption::keepTabOnSelectedCategory()
+{
+    // Tab enters the category group at its selected button, as in any group of option buttons;
+    // Qt sees to that only once a button has had the focus, so a selection made by Form_Load or
+    // from outside is followed here.
+    for (QRadioButton* button : Option1) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
+void frmOption::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmOption::Form_Load()
+{
+    Option1[size_t(effectiveCategory(settings_.guage))]->setChecked(true);
+    Text1->setText(secondsText(settings_.n));
+    if (const std::optional<int> seconds = spinSeconds(settings_.n)) {
+        // Only puts the arrows where n already is; n itself stays as stored.
+        const QSignalBlocker quiet(VScroll2);
+        VScroll2->setValue(*seconds);
+    }
+    // Each box is checked for the value its click would write; a box that changes runs its click.
+    // Any non-zero ontop keeps the window on top, while ssave and mark act only at exactly 1.
+    Check2->setChecked(settings_.ontop != 0);
+    Check3->setChecked(settings_.ssave == 1);
+    Check4->setChecked(settings_.mark == 1);
+}
+
+void frmOption::Check2_Click()
+{
+    settings_.ontop = Check2->isChecked() ? 1 : 0;
+}
+
+void frmOption::Check3_Click()
+{
+    settings_.ssave = Check3->isChecked() ? 1 : 0;
+}
+
+void frmOption::Check4_Click()
+{
+    settings_.mark = Check4->isChecked() ? 1 : 0;
+}
+
+void frmOption::VScroll2_Change()
+{
+    settings_.n = static_cast<int16_t>(VScroll2->value() * 1000);
+    Text1->setText(secondsText(settings_.n));
+}
+
+void frmOption::Text1_Validate()
+{
+    if (!Text1->isModified()) return;
+    if (const std::optional<int> seconds = typedSeconds(Text1->text())) {
+        // Exactly what an arrow click does, also when the arrows already stand at that value.
+        {
+            const QSignalBlocker quiet(VScroll2);
+            VScroll2->setValue(*seconds);
+        }
+        VScroll2_Change();
+    } else {
+        Text1->setText(secondsText(settings_.n));
+    }
+}
+
+void frmOption::Form_Unload()
+{
+    // A time typed but not yet confirmed counts, as it would on leaving the box.
+    Text1_Validate();
+    for (int index = 0; index < kCategoryCount; ++index) {
+        if (Option1[size_t(index)]->isChecked()) settings_.guage = std::to_string(index);
+    }
+    QStringList failures;
+    if (settings_.ssave == 1) {
+        if (!UpdateStartupEntry(settings_, entry_, executablePath_)) failures << startupEntryNotChanged();
+        if (!SaveAllSettings(store_, settings_)) failures << settingsNotSaved();
+    } else if (!SaveSsaveOnly(store_, settings_)) {
+        failures << settingsNotSaved();
+    }
+    if (!failures.isEmpty()) emit saveFailed(failures.join(u'\n'));
+}
+
+}  // namespace vorlix

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+namespace vorlix {
+
+// A control's place in twips: group boxes from the dialog's client area, everything else from the
+// top left corner of its group box.
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+QRect toPixels(const TwipsRect& rect, double logicalDpiX, double logicalDpiY);
+
+namespace option_layout {
+
+inline constexpr int kClientWidth = 5175;
+inline constexpr int kClientHeight = 5070;
+
+inline constexpr TwipsRect kFrame1{120, 120, 4935, 3855};
+inline constexpr TwipsRect kFrame2{120, 4080, 4935, 975};
+inline constexpr TwipsRect kCheck4{120, 240, 2475, 255};
+inline constexpr TwipsRect kCheck3{120, 600, 2535, 255};
+inline constexpr TwipsRect kCheck2{2760, 600, 2145, 255};
+inline constexpr TwipsRect kLabel2{2835, 270, 1935, 195};
+inline constexpr TwipsRect kText1{3960, 255, 375, 270};
+inline constexpr TwipsRect kVScroll2{4320, 240, 135, 255};
+
+inline constexpr int kVScroll2Min = 2;
+inline constexpr int kVScroll2Max = 18;
+inline constexpr int kVScroll2Initial = 5;
+
+// The category buttons read "All" and then the categories in alphabetical order, row by row with
+// the left column first, while each keeps the category number as its index.
+TwipsRect option1Rect(int index);
+
+// The dialog's one font for every control: the classic 8 pt dialog face where it exists, else a
+// face of the same widths, so that each caption fits the width made for it.
+QFont dialogFont();
+
+}  // namespace option_layout
+
+}  // namespace vorlix

@@ -1,0 +1,335 @@
+#include "ui/word_window/frm_show.h"
+
+#include <filesystem>
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
+
+#include "platform/platform.h"
+#include "ui/options/frm_option.h"
+#include "ui/twips.h"
+#include "ui/word_window/fit.h"
+#include "ui/word_window/help_path.h"
+#include "ui/word_window/maker.h"
+#include "ui/word_window/qt_text_measurer.h"
+#include "words/categories.h"
+#include "words/rotation.h"
+#include "words/word_query.h"
+#include "words/word_source_message.h"
+
+namespace vorlix {
+
+namespace {
+
+const QString kPause = QStringLiteral("&Pause");
+const QString kContinue = QStringLiteral("&Continue");
+const QString kSettingsNotSaved = QStringLiteral("Settings not saved: the settings store cannot be written");
+
+QFont arial(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+}  // namespace
+
+FrmShow::FrmShow(WordWindowServices services)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      Images(QSize(16, 16), QColor(192, 192, 192)),
+      services_(std::move(services))
+{
+    setWindowTitle(QString());
+    setWindowIcon(programIcon());
+    setAutoFillBackground(true);
+    QPalette look = palette();
+    look.setColor(QPalette::Window, wordWindowBackground());
+    setPalette(look);
+    resize(twipsToPixels(5100, dpi()), twipsToPixels(2625, dpi()));
+
+    LB = new QLabel(this);
+    LB->setFont(arial(12));
+    LB->setWordWrap(true);
+    LB->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette text = LB->palette();
+    text.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
+    LB->setPalette(text);
+    LB->setGeometry(twipsToPixels(120, dpi()), twipsToPixels(120, dpi()), twipsToPixels(4800, dpi()),
+                    twipsToPixels(240, dpi()));
+    LB->installEventFilter(this);
+
+    // Measures the line on one line; never shown.
+    lb0 = new QLabel(this);
+    lb0->setFont(arial(12));
+    lb0->hide();
+
+    // The bound labels only hold the row's values for the line; they are not part of what is shown.
+    YinPiaoLbl = new BoundLabel(QStringLiteral("english"), this);
+    EnglishWordLbl = new BoundLabel(QStringLiteral("spanish"), this);
+    for (BoundLabel* bound : {YinPiaoLbl, EnglishWordLbl}) {
+        bound->setFont(arial(9));
+        bound->hide();
+    }
+    connect(YinPiaoLbl, &BoundLabel::Change, this, &FrmShow::YinPiaoLbl_Change);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &FrmShow::Timer1_Timer);
+
+    fillMenuImages(Images);
+    BuildMenu();
+}
+
+FrmShow::~FrmShow()
+{
+    // The dialog has no owner window; it goes with the word window without being unloaded.
+    delete options_;
+}
+
+double FrmShow::dpi() const
+{
+    return logicalDpiX();
+}
+
+bool FrmShow::Form_Load()
+{
+    if (services_.singleCopy.anotherCopyRuns()) {
+        services_.singleCopy.activateRunningCopy();
+        return false;
+    }
+
+    Module1& m = services_.settings;
+    bool saved = true;
+    if (services_.store.get("xxx").empty()) saved = InitDefaultSettings(services_.store);
+    LoadSettings(services_.store, m);
+
+    BuildWordQuery(m);
+    Data1.DatabaseName = wordDatabaseName(services_.program.folder, services_.program.separator);
+    Data1.Connect = wordConnect();
+    Data1.RecordSource = wordRecordSource(m);
+
+    applyStacking(*this, m.ontop != 0);
+    Timer1->setInterval(m.n);
+    LB->move(twipsToPixels(60, dpi()), twipsToPixels(80, dpi()));
+    SetMenuIcons();
+
+    if (!saved) startNotice_ = kSettingsNotSaved;
+    return true;
+}
+
+void FrmShow::Data1_Open()
+{
+    const int category = effectiveCategory(services_.settings.guage);
+    hasWords_ = Data1.Refresh() && Data1.recordset().RecordCount() > 0;
+    if (hasWords_) {
+        showCurrentRow();
+    } else if (Data1.failure() == WordSourceFailure::None) {
+        showNotice(QString::fromStdString(emptyCategoryMessage(category)));
+    } else {
+        showNotice(QString::fromStdString(
+            wordSourceMessage(Data1.failure(), Data1.detail(), services_.program.folder, category)));
+    }
+    if (!startNotice_.isEmpty()) showNotice(startNotice_);
+
+    // First placement: centred on the screen.
+    if (const QScreen* where = QGuiApplication::primaryScreen())
+        move(where->geometry().center() - QPoint(width() / 2, height() / 2));
+    show();
+    Timer1->start();
+}
+
+void FrmShow::Timer1_Timer()
+{
+    if (!hasWords_) return;
+    if (noticeShown_) {
+        // The notice stood in for the current word; show it before moving on.
+        showCurrentRow();
+        return;
+    }
+    if (moveToNextWord(Data1.recordset())) showCurrentRow();
+}
+
+void FrmShow::showCurrentRow()
+{
+    noticeShown_ = false;
+    for (BoundLabel* bound : {YinPiaoLbl, EnglishWordLbl}) bound->takeValue(Data1.recordset());
+    for (BoundLabel* bound : {YinPiaoLbl, EnglishWordLbl}) bound->raiseChange();
+}
+
+void FrmShow::YinPiaoLbl_Change()
+{
+    LB->setText(YinPiaoLbl->text() + QStringLiteral("  ") + QStringLiteral("|") + QStringLiteral("  ") +
+                EnglishWordLbl->text());
+    LB->repaint();
+    AdjustSize();
+}
+
+void FrmShow::showNotice(const QString& line)
+{
+    noticeShown_ = true;
+    LB->setText(line);
+    AdjustSize();
+}
+
+void FrmShow::AdjustSize()
+{
+    lb0->setText(LB->text());
+    const QtTextMeasurer measure(lb0->font(), dpi());
+    const LineFit fit = fitLine(LB->text().toStdString(), measure);
+    LB->resize(measure.labelPixels(fit.labelWidth), twipsToPixels(fit.labelHeight, dpi()));
+    resize(LB->width() + twipsToPixels(kWindowExtraWidth, dpi()),
+           LB->height() + twipsToPixels(kWindowExtraHeight, dpi()));
+
+    // Sideways back onto the screen that holds the window, so a second monitor keeps it.
+    const QScreen* where = QGuiApplication::screenAt(frameGeometry().center());
+    if (!where) where = screen();
+    if (where) {
+        const QRect area = where->geometry();
+        const float left = clampLeft(static_cast<float>(x()), static_cast<float>(width()),
+                                     static_cast<float>(area.left()), static_cast<float>(area.left() + area.width()));
+        if (static_cast<int>(left) != x()) move(static_cast<int>(left), y());
+    }
+    LB->repaint();
+    repaint();
+}
+
+void FrmShow::activate()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmShow::paintEvent(QPaintEvent*)
+{
+    // The thin frame: the window manager draws none on a frameless window.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void FrmShow::closeEvent(QCloseEvent*)
+{
+    // Closed by the window manager (Alt+F4, a task manager): the program ends as by Exit, instead of
+    // running on with no window.
+    services_.quit();
+}
+
+// ---- mouse: dragging and the pop-up menu ----
+
+void FrmShow::Form_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton) mnumain->exec(QCursor::pos());
+    if (button == Qt::LeftButton) {
+        // The window manager's own move; where it refuses, the window follows the pointer here.
+        const bool systemMove = windowHandle() && windowHandle()->startSystemMove();
+        if (!systemMove) dragOffset_ = QCursor::pos() - pos();
+    }
+}
+
+void FrmShow::mousePressEvent(QMouseEvent* event)
+{
+    Form_MouseDown(event->button());
+}
+
+void FrmShow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragOffset_ && (event->buttons() & Qt::LeftButton)) move(event->globalPosition().toPoint() - *dragOffset_);
+}
+
+void FrmShow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) dragOffset_.reset();
+}
+
+bool FrmShow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == LB && event->type() == QEvent::MouseButtonPress) {
+        // A press on the word line acts as one on the window.
+        Form_MouseDown(static_cast<QMouseEvent*>(event)->button());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- the pop-up menu and its commands ----
+
+void FrmShow::BuildMenu()
+{
+    mnumain = new QMenu(this);
+    QFont menuFont(QStringLiteral("Tahoma"));
+    menuFont.setPointSizeF(8.25);
+    mnumain->setFont(menuFont);
+    mnustop = mnumain->addAction(kPause, this, &FrmShow::mnustop_Click);
+    mnusetup = mnumain->addAction(QStringLiteral("&Option"), this, &FrmShow::mnusetup_Click);
+    mnuhelp = mnumain->addAction(QStringLiteral("&Help"), this, &FrmShow::mnuhelp_Click);
+    link = mnumain->addSeparator();
+    mnuwebsite = mnumain->addAction(QStringLiteral("&Website"), this, &FrmShow::mnuwebsite_Click);
+    mnuemail = mnumain->addAction(QStringLiteral("E_mail"), this, &FrmShow::mnuemail_Click);
+    link2 = mnumain->addSeparator();
+    mnuquit = mnumain->addAction(QStringLiteral("&Exit"), this, &FrmShow::mnuquit_Click);
+}
+
+void FrmShow::SetMenuIcons()
+{
+    const std::pair<QAction*, const char*> icons[] = {
+        {mnustop, "stop"}, {mnusetup, "properties"}, {mnuhelp, "help"},
+        {mnuwebsite, "site"}, {mnuemail, "mail"}, {mnuquit, "exit"},
+    };
+    for (const auto& [item, key] : icons) item->setIcon(QIcon(Images.picture(key)));
+}
+
+void FrmShow::mnustop_Click()
+{
+    if (mnustop->text() == kPause) {
+        Timer1->stop();
+        mnustop->setText(kContinue);
+    } else {
+        mnustop->setText(kPause);
+        Timer1->start();
+    }
+}
+
+void FrmShow::mnusetup_Click()
+{
+    if (!options_) {
+        const ProgramLocation& program = services_.program;
+        auto* dialog = new frmOption(services_.settings, services_.store, services_.startupEntry,
+                                     executablePath(program.folder, program.executableName, kNativePathStyle));
+        connect(dialog, &frmOption::saveFailed, this, &FrmShow::showNotice);
+        options_ = dialog;
+    }
+    options_->show();
+    options_->raise();
+    options_->activateWindow();
+}
+
+void FrmShow::mnuhelp_Click()
+{
+    std::string help = helpFilePath(services_.program);
+    std::error_code ec;
+    if (!std::filesystem::exists(help, ec)) help = shippedHelpPath(services_.program);
+    services_.open(QUrl::fromLocalFile(QString::fromStdString(help)).toString());
+}
+
+void FrmShow::mnuwebsite_Click()
+{
+    services_.open(QString::fromLatin1(kMakerWebSite));
+}
+
+void FrmShow::mnuemail_Click()
+{
+    services_.open(QStringLiteral("mailto:") + QString::fromLatin1(kMakerEmail));
+}
+
+void FrmShow::mnuquit_Click()
+{
+    services_.quit();
+}
+
+}  // namespace vorlix

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/module1.h"
+#include "app/settings_store.h"
+#include "app/single_copy.h"
+#include "app/startup_entry.h"
+#include "ui/word_window/bound_label.h"
+#include "ui/word_window/image_list.h"
+#include "ui/word_window/program_location.h"
+#include "words/data_control.h"
+
+namespace vorlix {
+
+// What the word window works with; everything outside the window itself.
+struct WordWindowServices {
+    Module1& settings;
+    SettingsStore& store;
+    SingleCopy& singleCopy;
+    StartupEntry& startupEntry;
+    ProgramLocation program;
+    // Ends the program at once: nothing is saved and no window is unloaded.
+    std::function<void()> quit;
+    // Opens a file or URL with the desktop's opener.
+    std::function<void(const QString&)> open;
+};
+
+// The word window: one line "english  |  spanish" that moves on every few seconds and fits the
+// window to itself.
+class FrmShow : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmShow(WordWindowServices services);
+    ~FrmShow() override;
+
+    // The start-up sequence. False when another copy runs: this copy then has touched nothing
+    // and is to end.
+    bool Form_Load();
+    // After Form_Load: opens the word source, shows the first word (or why there is none), shows
+    // the window and starts the rotation.
+    void Data1_Open();
+
+    void Timer1_Timer();
+    void YinPiaoLbl_Change();
+    void AdjustSize();
+
+    // Brings the window to the front, for a later start of the program.
+    void activate();
+
+    // The word window's elements, named as the rest of the program knows them.
+    QLabel* LB;
+    QLabel* lb0;
+    BoundLabel* YinPiaoLbl;
+    BoundLabel* EnglishWordLbl;
+    DataControl Data1;
+    QTimer* Timer1;
+    ImageList Images;
+    QMenu* mnumain;
+    QAction* mnustop;
+    QAction* mnusetup;
+    QAction* mnuhelp;
+    QAction* link;
+    QAction* mnuwebsite;
+    QAction* mnuemail;
+    QAction* link2;
+    QAction* mnuquit;
+
+    void mnustop_Click();
+    void mnusetup_Click();
+    void mnuhelp_Click();
+    void mnuwebsite_Click();
+    void mnuemail_Click();
+    void mnuquit_Click();
+
+    // A line that stands in for the word until the next tick: the word source failed, or a save
+    // did not reach the settings store.
+    void showNotice(const QString& line);
+
+    QWidget* optionsDialog() const { return options_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_MouseDown(Qt::MouseButton button);
+    void BuildMenu();
+    void SetMenuIcons();
+    void showCurrentRow();
+    void setLine(const QString& line);
+    double dpi() const;
+
+    WordWindowServices services_;
+    bool noticeShown_ = false;
+    bool hasWords_ = false;
+    QString startNotice_;
+    QPointer<QWidget> options_;
+    // Where the pointer grabbed the window, when the window manager does not move it itself.
+    std::optional<QPoint> dragOffset_;
+};
+
+}  // namespace vorlix

@@ -1,0 +1,15 @@
+#include "ui/word_window/help_path.h"
+
+namespace vorlix {
+
+std::string helpFilePath(const ProgramLocation& program)
+{
+    return program.folder + program.separator + "help.hlp";
+}
+
+std::string shippedHelpPath(const ProgramLocation& program)
+{
+    return program.folder + program.separator + "help.html";
+}
+
+}  // namespace vorlix

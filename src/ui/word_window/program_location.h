@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace vorlix {
+
+// Where the running program lives: its folder (with no separator added), the executable's name
+// without extension, and the separator of the platform's paths.
+struct ProgramLocation {
+    std::string folder;
+    std::string executableName;
+    char separator = '/';
+};
+
+}  // namespace vorlix

@@ -1,0 +1,12 @@
+#include "words/rotation.h"
+
+namespace vorlix {
+
+bool moveToNextWord(Recordset& words)
+{
+    if (!words.eof()) words.MoveNext();
+    if (words.eof()) words.MoveFirst();
+    return !words.eof();
+}
+
+}  // namespace vorlix

@@ -1,0 +1,30 @@
+#include "words/word_query.h"
+
+#include "words/categories.h"
+
+namespace vorlix {
+
+void BuildWordQuery(Module1& m)
+{
+    const int number = effectiveCategory(m.guage);
+    if (number == kAllCategories) return;
+    m.categoryFilter = "'" + std::string(kCategories[number].name) + "'";
+}
+
+std::string wordRecordSource(const Module1& m)
+{
+    if (effectiveCategory(m.guage) == kAllCategories) return "select * from word ";
+    return "select * from word where category= " + m.categoryFilter;
+}
+
+std::string wordDatabaseName(const std::string& programFolder, char separator)
+{
+    return programFolder + separator + kWordDatabaseFile;
+}
+
+std::string wordConnect()
+{
+    return std::string(";pwd=") + VORLIX_WORD_DB_PASSWORD;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "words/data_control.h"
+
+namespace vorlix {
+
+// The one line the word window shows instead of words when the word source has none to give.
+// `folder` is where the database was looked for; `categoryNumber` the category in use.
+std::string wordSourceMessage(WordSourceFailure failure, const std::string& detail,
+                              const std::string& folder, int categoryNumber);
+
+// The line for a category whose query returned no rows.
+std::string emptyCategoryMessage(int categoryNumber);
+
+}  // namespace vorlix

@@ -1,0 +1,27 @@
+// Prints the outer size in pixels, "WIDTH HEIGHT", that the word window takes for a line on the
+// current display, so that a test can hold the real window against the fit from outside.
+#include <cstdio>
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+
+#include "ui/twips.h"
+#include "ui/word_window/fit.h"
+#include "ui/word_window/qt_text_measurer.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) return 2;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(12);
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    const vorlix::QtTextMeasurer measure(font, dpi);
+    const vorlix::LineFit fit = vorlix::fitLine(QString::fromLocal8Bit(argv[1]).toStdString(), measure);
+    const int labelWidth = measure.labelPixels(fit.labelWidth);
+    const int labelHeight = vorlix::twipsToPixels(fit.labelHeight, dpi);
+    std::printf("%d %d\n", labelWidth + vorlix::twipsToPixels(vorlix::kWindowExtraWidth, dpi),
+                labelHeight + vorlix::twipsToPixels(vorlix::kWindowExtraHeight, dpi));
+    return 0;
+}

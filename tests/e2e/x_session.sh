@@ -1,0 +1,89 @@
+# Sourced by the end-to-end tests: a private X server with a window manager, a private home and
+# settings folder, and a program folder holding the built program and a word database.
+# Everything started here is stopped when the test script ends, however it ends.
+set -euo pipefail
+
+: "${VORLIX_BIN:?path of the built vorlix}"
+: "${VORLIX_TEST_DB:?word database to install as reg.ocx}"
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  pkill -9 -f "^$work/program/vorlix" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+check() { local what="$1"; shift; if "$@"; then echo "ok - $what"; else fail "$what"; fi; }
+
+# Xvfb picks a free display itself and tells which.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+
+mkdir -p "$work/program"
+cp "$VORLIX_BIN" "$work/program/vorlix"
+cp "$VORLIX_TEST_DB" "$work/program/reg.ocx"
+settings_file="$XDG_CONFIG_HOME/kestry/vorlix1.0.ini"
+
+# start_vorlix: starts the program in the background; its pid in $vorlix_pid.
+start_vorlix() {
+  "$work/program/vorlix" >"$work/vorlix.log" 2>&1 &
+  vorlix_pid=$!
+  pids+=("$vorlix_pid")
+}
+
+# word_window: waits for the word window of $vorlix_pid and prints its X id.
+word_window() {
+  local id
+  # Generous: the first program run on a new machine builds the font cache.
+  for _ in $(seq 300); do
+    id="$(xdotool search --onlyvisible --pid "$vorlix_pid" 2>/dev/null | head -n1 || true)"
+    if [ -n "$id" ]; then
+      settle "$id"
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  cat "$work/vorlix.log" >&2
+  return 1
+}
+
+# settle ID: waits until the window manager has placed the window: a window can show for a moment
+# where it was mapped before it is moved into place, so the same geometry must hold for half a second.
+settle() {
+  local last="" now same=0
+  for _ in $(seq 60); do
+    now="$(geometry "$1")"
+    if [ "$now" = "$last" ]; then same=$((same + 1)); else same=0; fi
+    [ "$same" -ge 4 ] && return 0
+    last="$now"
+    sleep 0.125
+  done
+}
+
+# geometry ID: prints "X Y W H" of a window, from the root's point of view.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+running_copies() { pgrep -c -f "^$work/program/vorlix" || true; }
+
+write_settings() {
+  mkdir -p "$(dirname "$settings_file")"
+  printf '[General]\n%s\n' "$@" >"$settings_file"
+}

@@ -1,0 +1,178 @@
+#include <QtTest>
+
+#include <QMenu>
+
+#include "ui/word_window/help_path.h"
+#include "ui/word_window/word_window_fixture.h"
+
+using namespace vorlix;
+using vorlix::test::WordWindowFixture;
+
+class TestWordMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void itemsCaptionsAndOrder()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        const QList<QAction*> items = w.mnumain->actions();
+        QCOMPARE(items.size(), 8);
+        const QList<QAction*> named = {w.mnustop, w.mnusetup, w.mnuhelp, w.link,
+                                       w.mnuwebsite, w.mnuemail, w.link2, w.mnuquit};
+        QCOMPARE(items, named);
+        QStringList captions;
+        for (QAction* item : items) captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        QCOMPARE(captions, (QStringList{"&Pause", "&Option", "&Help", "-", "&Website", "E_mail", "-", "&Exit"}));
+        for (QAction* item : items) {
+            QVERIFY(item->shortcut().isEmpty());
+            QVERIFY(!item->isCheckable());
+        }
+        QVERIFY(w.link->isSeparator() && w.link2->isSeparator());
+    }
+
+    void iconsComeFromTheImageListByKey()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        const std::pair<QAction*, const char*> byKey[] = {
+            {w.mnustop, "stop"}, {w.mnusetup, "properties"}, {w.mnuhelp, "help"},
+            {w.mnuwebsite, "site"}, {w.mnuemail, "mail"}, {w.mnuquit, "exit"}};
+        for (const auto& [item, key] : byKey) {
+            const QPixmap picture = w.Images.picture(key);
+            QVERIFY2(!picture.isNull(), key);
+            QCOMPARE(picture.size(), QSize(16, 16));
+            // The mask colour is cut out: what is left of it is transparent, and nothing else is.
+            const QImage image = picture.toImage();
+            int transparent = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    transparent += c.alpha() == 0;
+                    QVERIFY2(c.alpha() == 0 || c.rgb() != qRgb(192, 192, 192), key);
+                }
+            }
+            QVERIFY2(transparent > 0, key);
+            QCOMPARE(item->icon().pixmap(16, 16).toImage(), picture.toImage());
+        }
+        QVERIFY(w.link->icon().isNull() && w.link2->icon().isNull());
+        QVERIFY(w.Images.picture("nothing").isNull());
+    }
+
+    void pauseAndContinue()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        w.mnustop_Click();
+        QCOMPARE(w.mnustop->text(), QString("&Continue"));
+        QVERIFY(!w.Timer1->isActive());
+        const QString paused = f.line();
+        QTest::qWait(50);
+        QCOMPARE(f.line(), paused);
+        w.mnustop_Click();
+        QCOMPARE(w.mnustop->text(), QString("&Pause"));
+        QVERIFY(w.Timer1->isActive());
+        // Continue restarts the timer: the next word is one full interval away.
+        QVERIFY(w.Timer1->remainingTime() > w.Timer1->interval() * 9 / 10);
+        QCOMPARE(f.line(), paused);
+    }
+
+    void resumeTakesOneFullInterval()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}, {"n", "300"}};
+        FrmShow& w = f.start();
+        QTest::qWait(200);
+        w.mnustop_Click();
+        w.mnustop_Click();
+        QElapsedTimer since;
+        since.start();
+        QTRY_COMPARE_WITH_TIMEOUT(f.line(), QString("snow  |  la nieve"), 2000);
+        QVERIFY(since.elapsed() >= 280);
+    }
+
+    void optionTwiceLeavesOneDialogInFront()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        w.mnusetup_Click();
+        QWidget* first = w.optionsDialog();
+        QVERIFY(first && first->isVisible());
+        w.mnusetup_Click();
+        QCOMPARE(w.optionsDialog(), first);
+        int dialogs = 0;
+        for (QWidget* top : QApplication::topLevelWidgets()) dialogs += top->isVisible() && top->windowTitle() == "Setup Option";
+        QCOMPARE(dialogs, 1);
+        // Closing unloads it; the next Option makes a new one.
+        first->close();
+        QTRY_VERIFY(!w.optionsDialog());
+        w.mnusetup_Click();
+        QVERIFY(w.optionsDialog());
+    }
+
+    void exitWritesNothing()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}};
+        FrmShow& w = f.start();
+        w.mnusetup_Click();
+        w.mnuquit_Click();
+        QCOMPARE(f.quits, 1);
+        QVERIFY(f.store.writes.empty());
+        QVERIFY(f.startupEntry.calls.empty());
+    }
+
+    void helpWebsiteAndMail()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        w.mnuhelp_Click();
+        QFile(f.folder.filePath("help.hlp")).open(QIODevice::WriteOnly);
+        w.mnuhelp_Click();
+        w.mnuwebsite_Click();
+        w.mnuemail_Click();
+        QCOMPARE(f.opened.size(), size_t(4));
+        QCOMPARE(f.opened[0], QUrl::fromLocalFile(f.folder.filePath("help.html")).toString());
+        QCOMPARE(f.opened[1], QUrl::fromLocalFile(f.folder.filePath("help.hlp")).toString());
+        QVERIFY(f.opened[2].startsWith("http://"));
+        QVERIFY(f.opened[3].startsWith("mailto:"));
+    }
+
+    void helpPathKeepsTheRootsDoubledSeparator()
+    {
+        QCOMPARE(helpFilePath({"C:\\", "vorlix", '\\'}), std::string("C:\\\\help.hlp"));
+        QCOMPARE(helpFilePath({"C:\\Tools", "vorlix", '\\'}), std::string("C:\\Tools\\help.hlp"));
+        QCOMPARE(helpFilePath({"/opt/vorlix", "vorlix", '/'}), std::string("/opt/vorlix/help.hlp"));
+    }
+
+    void rightPressOpensTheMenuMiddleDoesNothing()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        bool shown = false;
+        QObject::connect(w.mnumain, &QMenu::aboutToShow, [&] {
+            shown = true;
+            QTimer::singleShot(0, w.mnumain, &QMenu::close);
+        });
+        const QPoint before = w.pos();
+        QTest::mouseClick(w.LB, Qt::MiddleButton);
+        QTest::mouseClick(&w, Qt::MiddleButton, Qt::ShiftModifier);
+        QVERIFY(!shown);
+        QCOMPARE(w.pos(), before);
+        QTest::mouseClick(w.LB, Qt::RightButton, Qt::ControlModifier);
+        QVERIFY(shown);
+        shown = false;
+        QTest::mouseClick(&w, Qt::RightButton);
+        QVERIFY(shown);
+    }
+};
+
+QTEST_MAIN(TestWordMenu)
+#include "test_word_menu.moc"

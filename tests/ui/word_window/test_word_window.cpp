@@ -1,0 +1,148 @@
+#include <QtTest>
+
+#include "ui/twips.h"
+#include "ui/word_window/qt_text_measurer.h"
+#include "ui/word_window/word_window_fixture.h"
+
+using namespace vorlix;
+using vorlix::test::WordWindowFixture;
+
+using Writes = std::vector<std::pair<std::string, std::string>>;
+
+class TestWordWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWritesTheSevenKeysAndShowsTheFirstWeatherWord()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        const Writes expected = {{"n", "5000"}, {"psave", "1"}, {"ssave", "1"}, {"ontop", "1"},
+                                 {"guage", "29"}, {"mark", "0"}, {"xxx", "1"}};
+        QCOMPARE(f.store.writes, expected);
+        QCOMPARE(w.Data1.RecordSource, std::string("select * from word where category= 'Weather'"));
+        QCOMPARE(w.Data1.Connect, std::string(";pwd=Vbnk53917026"));
+        QCOMPARE(w.Timer1->interval(), 5000);
+        QVERIFY(w.Timer1->isActive());
+        QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.YinPiaoLbl->text(), QString("rain"));
+        QCOMPARE(w.EnglishWordLbl->text(), QString("la lluvia"));
+        QCOMPARE(f.line(), QString("rain  |  la lluvia"));
+        QVERIFY(!w.lb0->isVisible());
+    }
+
+    void settingsOfAnEarlierRunAreUsedAndNotRewritten()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "0"}, {"n", "2000"}, {"ontop", "0"}, {"guage", "9"}};
+        FrmShow& w = f.start();
+        QVERIFY(f.store.writes.empty());
+        QCOMPARE(w.Timer1->interval(), 2000);
+        QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(f.line(), QString("mouse  |  el ratón"));
+    }
+
+    void ticksWalkTheCategoryAndWrap()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        QStringList seen{f.line()};
+        for (int i = 0; i < 4; ++i) {
+            w.Timer1_Timer();
+            seen << f.line();
+        }
+        QCOMPARE(seen, (QStringList{"rain  |  la lluvia", "snow  |  la nieve", "wind  |  el viento",
+                                    "rain  |  la lluvia", "snow  |  la nieve"}));
+    }
+
+    void oneRowStaysShown()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}, {"guage", "14"}};
+        FrmShow& w = f.start();
+        for (int i = 0; i < 3; ++i) {
+            w.Timer1_Timer();
+            QCOMPARE(f.line(), QString("spoon  |  la cuchara"));
+        }
+    }
+
+    void windowIsFittedToTheLine()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        const double dpi = w.logicalDpiX();
+        const QtTextMeasurer measure(w.lb0->font(), dpi);
+        const LineFit fit = fitLine(f.line().toStdString(), measure);
+        QCOMPARE(w.LB->width(), measure.labelPixels(fit.labelWidth));
+        QCOMPARE(w.width(), w.LB->width() + twipsToPixels(200, dpi));
+        QCOMPARE(w.height(), w.LB->height() + twipsToPixels(200, dpi));
+        QCOMPARE(w.LB->pos(), QPoint(twipsToPixels(60, dpi), twipsToPixels(80, dpi)));
+        // The short first word takes the minimum width.
+        QCOMPARE(fit.labelWidth, 2100.0f);
+    }
+
+    void anotherCopyRunningTouchesNothing()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.singleCopy.another = true;
+        FrmShow& w = f.make();
+        QVERIFY(!w.Form_Load());
+        QCOMPARE(f.singleCopy.activations, 1);
+        QVERIFY(f.store.writes.empty());
+        QVERIFY(w.Data1.DatabaseName.empty());
+        QVERIFY(!w.isVisible());
+    }
+
+    void missingDatabaseShowsWhereItWasLookedFor()
+    {
+        WordWindowFixture f;
+        FrmShow& w = f.start();
+        QCOMPARE(f.line(), "No words: reg.ocx not found in " + f.folder.path());
+        w.Timer1_Timer();
+        QCOMPARE(f.line(), "No words: reg.ocx not found in " + f.folder.path());
+        QVERIFY(w.isVisible());
+        QVERIFY(w.width() > twipsToPixels(2100, w.logicalDpiX()));
+    }
+
+    void databaseOfAnotherPasswordOrNoWordsInTheCategory()
+    {
+        WordWindowFixture other;
+        other.installDatabase("other_password.mdb");
+        other.store.values = {{"xxx", "1"}};
+        other.start();
+        QCOMPARE(other.line(), QString("No words: reg.ocx is protected by another password"));
+        QVERIFY(other.store.writes.empty());
+
+        WordWindowFixture empty;
+        empty.installDatabase();
+        empty.store.values = {{"xxx", "1"}, {"guage", "26"}};
+        FrmShow& w = empty.start();
+        QCOMPARE(empty.line(), QString("No words in category Religion"));
+        w.Timer1_Timer();
+        QCOMPARE(empty.line(), QString("No words in category Religion"));
+    }
+
+    void unwritableSettingsAreSaidAndTheWordsStillCome()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.refuseWrites = true;
+        FrmShow& w = f.start();
+        QCOMPARE(f.line(), QString("Settings not saved: the settings store cannot be written"));
+        // The first-run values are in use all the same.
+        QCOMPARE(w.Timer1->interval(), 5000);
+        w.Timer1_Timer();
+        QCOMPARE(f.line(), QString("rain  |  la lluvia"));
+        w.Timer1_Timer();
+        QCOMPARE(f.line(), QString("snow  |  la nieve"));
+    }
+};
+
+QTEST_MAIN(TestWordWindow)
+#include "test_word_window.moc"

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "doubles/memory_settings_store.h"
+#include "ui/word_window/frm_show.h"
+
+namespace vorlix::test {
+
+class FakeSingleCopy : public SingleCopy {
+public:
+    bool another = false;
+    int activations = 0;
+    bool anotherCopyRuns() override { return another; }
+    void activateRunningCopy() override { ++activations; }
+};
+
+class FakeStartupEntry : public StartupEntry {
+public:
+    std::vector<std::string> calls;
+    bool add(const std::string& path) override
+    {
+        calls.push_back("add " + path);
+        return true;
+    }
+    bool remove() override
+    {
+        calls.push_back("remove");
+        return true;
+    }
+};
+
+// A word window over a program folder of its own, an in-memory store and recording doubles.
+struct WordWindowFixture {
+    QTemporaryDir folder;
+    MemorySettingsStore store;
+    FakeSingleCopy singleCopy;
+    FakeStartupEntry startupEntry;
+    Module1 settings;
+    std::vector<QString> opened;
+    int quits = 0;
+    std::unique_ptr<FrmShow> window;
+
+    // Puts a test database from the build into the program folder as its reg.ocx.
+    void installDatabase(const char* name = "program_password.mdb")
+    {
+        QFile::copy(QStringLiteral(VORLIX_TEST_DB_DIR "/") + name, folder.filePath(QStringLiteral("reg.ocx")));
+    }
+
+    FrmShow& make(char separator = '/')
+    {
+        ProgramLocation program{folder.path().toStdString(), "vorlix", separator};
+        window = std::make_unique<FrmShow>(WordWindowServices{
+            settings, store, singleCopy, startupEntry, program, [this] { ++quits; },
+            [this](const QString& target) { opened.push_back(target); }});
+        return *window;
+    }
+
+    // Form_Load, then the word source opened, as the program starts.
+    FrmShow& start()
+    {
+        FrmShow& w = make();
+        if (w.Form_Load()) w.Data1_Open();
+        return w;
+    }
+
+    QString line() const { return window->LB->text(); }
+};
+
+}  // namespace vorlix::test

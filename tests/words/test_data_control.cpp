@@ -1,0 +1,169 @@
+#include <QtTest>
+
+#include <QCryptographicHash>
+#include <QTemporaryDir>
+
+#include "words/data_control.h"
+#include "words/word_query.h"
+#include "words/word_source_message.h"
+
+using namespace vorlix;
+
+namespace {
+
+const std::string kDatabases = VORLIX_TEST_DB_DIR;
+
+QByteArray digest(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+DataControl source(const std::string& file, const std::string& query, const std::string& connect = wordConnect())
+{
+    DataControl data;
+    data.DatabaseName = file;
+    data.Connect = connect;
+    data.RecordSource = query;
+    return data;
+}
+
+const std::string kWeather = "select * from word where category= 'Weather'";
+
+}  // namespace
+
+class TestDataControl : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithTheProgramsPasswordAtTheFirstRow()
+    {
+        DataControl data = source(kDatabases + "/program_password.mdb", kWeather);
+        QVERIFY(data.Refresh());
+        Recordset& words = data.recordset();
+        QCOMPARE(words.RecordCount(), size_t(3));
+        QCOMPARE(words.value(words.columnIndex("english")), std::string("rain"));
+        QCOMPARE(words.value(words.columnIndex("spanish")), std::string("la lluvia"));
+    }
+
+    void categoryWithAmpersandAndAllRows()
+    {
+        DataControl electronics = source(kDatabases + "/program_password.mdb",
+                                         "select * from word where category= 'Electronics& Computers'");
+        QVERIFY(electronics.Refresh());
+        QCOMPARE(electronics.recordset().RecordCount(), size_t(2));
+        QCOMPARE(electronics.recordset().value(electronics.recordset().columnIndex("spanish")),
+                 std::string("el ratón"));
+        DataControl all = source(kDatabases + "/program_password.mdb", "select * from word ");
+        QVERIFY(all.Refresh());
+        QCOMPARE(all.recordset().RecordCount(), size_t(6));
+    }
+
+    void passwordMustMatchExactly_data()
+    {
+        QTest::addColumn<QString>("connect");
+        QTest::newRow("other") << ";pwd=Secret";
+        QTest::newRow("other case") << ";pwd=vbnk53917026";
+        QTest::newRow("none") << "";
+        QTest::newRow("design value") << "Access";
+    }
+    void passwordMustMatchExactly()
+    {
+        QFETCH(QString, connect);
+        DataControl data = source(kDatabases + "/program_password.mdb", kWeather, connect.toStdString());
+        QVERIFY(!data.Refresh());
+        QCOMPARE(data.failure(), WordSourceFailure::WrongPassword);
+        QCOMPARE(data.recordset().RecordCount(), size_t(0));
+    }
+
+    void fileWithAnotherPasswordIsRefused()
+    {
+        DataControl data = source(kDatabases + "/other_password.mdb", kWeather);
+        QVERIFY(!data.Refresh());
+        QCOMPARE(wordSourceMessage(data.failure(), data.detail(), "/opt/v", 29),
+                 std::string("No words: reg.ocx is protected by another password"));
+    }
+
+    void fileWithoutPasswordOpensWithAny()
+    {
+        DataControl data = source(kDatabases + "/no_password.mdb", kWeather);
+        QVERIFY(data.Refresh());
+        QCOMPARE(data.recordset().RecordCount(), size_t(3));
+    }
+
+    void connectTextNamesThePassword()
+    {
+        QCOMPARE(connectPassword(";pwd=Vbnk53917026"), std::string("Vbnk53917026"));
+        QCOMPARE(connectPassword(";PWD=abc;other=1"), std::string("abc"));
+        QCOMPARE(connectPassword("Access"), std::string());
+        QCOMPARE(connectPassword(";pwd="), std::string());
+    }
+
+    void emptyCategoryHasNoRows()
+    {
+        DataControl data = source(kDatabases + "/program_password.mdb",
+                                  "select * from word where category= 'Religion'");
+        QVERIFY(data.Refresh());
+        QCOMPARE(data.recordset().RecordCount(), size_t(0));
+        QCOMPARE(emptyCategoryMessage(26), std::string("No words in category Religion"));
+        QCOMPARE(emptyCategoryMessage(9), std::string("No words in category Electronics& Computers"));
+        QCOMPARE(emptyCategoryMessage(0), std::string("No words in the word database"));
+    }
+
+    void badFilesEndInAClearLine()
+    {
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString();
+        const std::string file = folder + "/reg.ocx";
+
+        DataControl missing = source(file, kWeather);
+        QVERIFY(!missing.Refresh());
+        QCOMPARE(missing.failure(), WordSourceFailure::FileMissing);
+        QCOMPARE(wordSourceMessage(missing.failure(), missing.detail(), folder, 29),
+                 "No words: reg.ocx not found in " + folder);
+
+        QVERIFY(QDir().mkpath(QString::fromStdString(file)));
+        DataControl folderNotFile = source(file, kWeather);
+        QVERIFY(!folderNotFile.Refresh());
+        QCOMPARE(folderNotFile.failure(), WordSourceFailure::Unreadable);
+        QVERIFY(QDir().rmdir(QString::fromStdString(file)));
+
+        for (const QByteArray& content : {QByteArray(), QByteArray(5000, 'x'), QByteArray("\x00\x01\x00\x00Standard Jet DB", 19)}) {
+            QFile garbage(QString::fromStdString(file));
+            QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            garbage.write(content);
+            garbage.close();
+            DataControl data = source(file, kWeather);
+            QVERIFY(!data.Refresh());
+            QCOMPARE(data.failure(), WordSourceFailure::Unreadable);
+            QVERIFY(QString::fromStdString(wordSourceMessage(data.failure(), data.detail(), folder, 29))
+                        .startsWith("No words: reg.ocx cannot be read"));
+        }
+    }
+
+    void queryTheEngineRejects()
+    {
+        // An Access file with no table `word`.
+        DataControl data = source(std::string(VORLIX_JET_SAMPLES_DIR) + "/access2003-no-password.mdb", kWeather);
+        QVERIFY(!data.Refresh());
+        QCOMPARE(data.failure(), WordSourceFailure::QueryFailed);
+        QVERIFY(QString::fromStdString(wordSourceMessage(data.failure(), data.detail(), "/x", 29))
+                    .startsWith("No words: the word query failed"));
+    }
+
+    void theFileIsNeverChanged()
+    {
+        const std::string file = kDatabases + "/program_password.mdb";
+        const QByteArray before = digest(file);
+        const QDateTime touched = QFileInfo(QString::fromStdString(file)).lastModified();
+        for (int i = 0; i < 3; ++i) {
+            DataControl data = source(file, "select * from word ");
+            QVERIFY(data.Refresh());
+        }
+        QCOMPARE(digest(file), before);
+        QCOMPARE(QFileInfo(QString::fromStdString(file)).lastModified(), touched);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataControl)
+#include "test_data_control.moc"
