@@ -13,7 +13,7 @@ namespace vorlix {
 
 namespace {
 
-// The base directory spec ignores a relative $XDG_CONFIG_HOME as invalid.
+// The XDG Base Directory Specification ignores a relative $XDG_CONFIG_HOME as invalid.
 QString configHome()
 {
     const QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");
