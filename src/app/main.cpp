@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/local_single_copy.h"
@@ -12,6 +13,19 @@
 #include "ui/word_window/frm_show.h"
 
 using namespace vorlix;
+
+namespace {
+
+class FirstPaintQuit : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -40,5 +54,8 @@ int main(int argc, char* argv[])
     if (!window.Form_Load()) return 0;
     QObject::connect(&singleCopy, &LocalSingleCopy::activationRequested, &window, &FrmShow::activate);
     window.Data1_Open();
+    // For timing a start from outside: the program ends once the first line has been painted.
+    FirstPaintQuit firstPaintQuit;
+    if (qEnvironmentVariableIsSet("VORLIX_QUIT_AFTER_FIRST_PAINT")) window.LB->installEventFilter(&firstPaintQuit);
     return app.exec();
 }

@@ -11,7 +11,10 @@ read -r x y w h < <(geometry "$win")
 echo "word window $win at $x,$y size ${w}x$h"
 
 # A left drag moves the window by the drag distance.
-xdotool mousemove $((x + w / 2)) $((y + h / 2)) mousedown 1
+xdotool mousemove $((x + w / 2)) $((y + h / 2))
+sleep 0.3
+xdotool mousedown 1
+sleep 0.3
 for step in 1 2 3 4 5; do xdotool mousemove $((x + w / 2 + step * 20)) $((y + h / 2 + step * 10)); sleep 0.05; done
 xdotool mouseup 1
 sleep 0.3

@@ -33,6 +33,7 @@ unset QT_QPA_PLATFORM
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+sleep 1
 
 mkdir -p "$work/program"
 cp "$VORLIX_BIN" "$work/program/vorlix"
@@ -51,15 +52,17 @@ word_window() {
   local id
   # Generous: the first program run on a new machine builds the font cache.
   for _ in $(seq 300); do
-    id="$(xdotool search --onlyvisible --pid "$vorlix_pid" 2>/dev/null | head -n1 || true)"
-    if [ -n "$id" ]; then
-      settle "$id"
-      echo "$id"
-      return 0
-    fi
+    for id in $(xdotool search --pid "$vorlix_pid" 2>/dev/null || true); do
+      if xwininfo -id "$id" 2>/dev/null | grep -q "IsViewable"; then
+        settle "$id"
+        echo "$id"
+        return 0
+      fi
+    done
     sleep 0.1
   done
   cat "$work/vorlix.log" >&2
+  for id in $(xdotool search --pid "$vorlix_pid" 2>/dev/null || true); do xwininfo -id "$id" | grep -E "Map State|geometry" >&2; done
   return 1
 }
 

@@ -222,19 +222,24 @@ void FrmShow::closeEvent(QCloseEvent*)
 
 // ---- mouse: dragging and the pop-up menu ----
 
-void FrmShow::Form_MouseDown(Qt::MouseButton button)
+void FrmShow::Form_MouseDown(Qt::MouseButton button, QPoint where)
 {
     if (button == Qt::RightButton) mnumain->exec(QCursor::pos());
     if (button == Qt::LeftButton) {
         // The window manager's own move; where it refuses, the window follows the pointer here.
-        const bool systemMove = windowHandle() && windowHandle()->startSystemMove();
-        if (!systemMove) dragOffset_ = QCursor::pos() - pos();
+        // Qt 6.4 on X11 starts that move from the pointer's position inside the window instead of
+        // on the screen, so the window would jump by its own position: X11 moves it here too.
+        const bool systemMove = QGuiApplication::platformName() != QLatin1String("xcb") && windowHandle() &&
+                                windowHandle()->startSystemMove();
+        // The pointer's place in the window is the one thing known for sure here: under some window
+        // managers the window's own idea of its position lags behind where it stands.
+        if (!systemMove) dragOffset_ = where;
     }
 }
 
 void FrmShow::mousePressEvent(QMouseEvent* event)
 {
-    Form_MouseDown(event->button());
+    Form_MouseDown(event->button(), event->position().toPoint());
 }
 
 void FrmShow::mouseMoveEvent(QMouseEvent* event)
@@ -251,7 +256,8 @@ bool FrmShow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == LB && event->type() == QEvent::MouseButtonPress) {
         // A press on the word line acts as one on the window.
-        Form_MouseDown(static_cast<QMouseEvent*>(event)->button());
+        const auto* press = static_cast<QMouseEvent*>(event);
+        Form_MouseDown(press->button(), LB->mapTo(this, press->position().toPoint()));
         return true;
     }
     return QWidget::eventFilter(watched, event);

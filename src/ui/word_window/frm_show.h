@@ -95,7 +95,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_MouseDown(Qt::MouseButton button);
+    // `where` is the press in the window's coordinates.
+    void Form_MouseDown(Qt::MouseButton button, QPoint where);
     void BuildMenu();
     void SetMenuIcons();
     void showCurrentRow();
@@ -107,7 +108,7 @@ private:
     bool hasWords_ = false;
     QString startNotice_;
     QPointer<QWidget> options_;
-    // Where the pointer grabbed the window, when the window manager does not move it itself.
+    // Where in the window the pointer grabbed it, when the window manager does not move it itself.
     std::optional<QPoint> dragOffset_;
 };
 

@@ -14,6 +14,7 @@
 
 #include <iconv.h>
 
+#include "words/jet/jet_file_check.h"
 #include "words/jet/jet_header.h"
 
 namespace vorlix::jet {
@@ -23,6 +24,7 @@ namespace fs = std::filesystem;
 
 // Every Jet file holds at least its header, the global usage map and MSysObjects' definition.
 constexpr uintmax_t kMinimumPages = 3;
+constexpr uint32_t kCatalogDefinitionPage = 2;
 
 struct FileStart {
     uintmax_t size = 0;
@@ -150,14 +152,28 @@ Database::Database(const std::string& path) : impl_(std::make_unique<Impl>())
     }
     impl_->jetVersion = facts->jetVersion;
     impl_->password = facts->password;
+    const auto damaged = [&path](const std::string& why) {
+        return JetError("damaged Access database: " + path + " (" + why + ")");
+    };
 
+    PageFile pages(path, facts->pageSize,
+                   static_cast<uint32_t>(std::min<uintmax_t>(start.size / facts->pageSize, UINT32_MAX)));
+    if (auto problem = tableDefinitionProblem(pages, kCatalogDefinitionPage, facts->jetVersion)) {
+        throw damaged("the table list: " + *problem);
+    }
     impl_->mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
     if (!impl_->mdb) throw JetError("cannot be read: " + path + " (libmdb refused it)");
     decodeTextAsUtf8(impl_->mdb, impl_->jetVersion);
     // Reading the table list now turns a damaged catalog into an error at open, not at the
-    // first query.
-    if (!mdb_read_catalog(impl_->mdb, MDB_TABLE)) {
-        throw JetError("damaged Access database: " + path + " (its table list cannot be read)");
+    // first query, and lets every table be checked before a query reaches it.
+    const GPtrArray* catalog = mdb_read_catalog(impl_->mdb, MDB_TABLE);
+    if (!catalog) throw damaged("its table list cannot be read");
+    for (guint i = 0; i < catalog->len; ++i) {
+        const auto* entry = static_cast<const MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
+        if (entry->object_type != MDB_TABLE) continue;
+        if (auto problem = tableDefinitionProblem(pages, static_cast<uint32_t>(entry->table_pg), facts->jetVersion)) {
+            throw damaged(std::string("table ") + entry->object_name + ": " + *problem);
+        }
     }
 }
 

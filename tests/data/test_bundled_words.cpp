@@ -1,0 +1,85 @@
+#include <QtTest>
+
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "word_list.h"
+#include "words/categories.h"
+#include "words/jet/jet_database.h"
+
+using vorlix::wordbase::WordPair;
+
+namespace {
+
+const std::string kWordList = VORLIX_SOURCE_DIR "/data/words.tsv";
+const std::string kBundledDatabase = VORLIX_BIN_DIR "/reg.ocx";
+constexpr size_t kMinimumPairsPerCategory = 40;
+
+std::vector<std::vector<std::string>> rowsOf(const std::vector<WordPair>& pairs)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (const WordPair& p : pairs) rows.push_back({p.category, p.english, p.spanish});
+    return rows;
+}
+
+}  // namespace
+
+class TestBundledWords : public QObject {
+    Q_OBJECT
+
+    std::vector<WordPair> pairs_;
+
+private slots:
+    void initTestCase()
+    {
+        std::ifstream in(kWordList, std::ios::binary);
+        if (!in) QSKIP("data/words.tsv does not exist yet");
+        try {
+            pairs_ = vorlix::wordbase::parseWordList(in);
+        } catch (const std::exception& e) {
+            QFAIL(qPrintable(QString("data/words.tsv: ") + e.what()));
+        }
+    }
+
+    void everyCategoryHoldsEnoughDistinctWords()
+    {
+        std::map<std::string, std::vector<WordPair>> byCategory;
+        for (const WordPair& p : pairs_) byCategory[p.category].push_back(p);
+
+        std::set<std::string> known;
+        for (const vorlix::Category& c : vorlix::kCategories) {
+            if (c.number == vorlix::kAllCategories) continue;
+            const std::string name(c.name);
+            known.insert(name);
+            const auto& words = byCategory[name];
+            QVERIFY2(words.size() >= kMinimumPairsPerCategory,
+                     qPrintable(QString("%1 holds %2 pairs").arg(name.c_str()).arg(words.size())));
+            std::set<std::string> english;
+            for (const WordPair& p : words) {
+                QVERIFY2(english.insert(p.english).second,
+                         qPrintable(QString("%1: \"%2\" twice").arg(name.c_str(), p.english.c_str())));
+            }
+        }
+        // A row under any other name could never be shown, since the program only asks for these.
+        for (const auto& [category, words] : byCategory) {
+            QVERIFY2(known.count(category), qPrintable(QString("unknown category \"%1\"").arg(category.c_str())));
+        }
+    }
+
+    void bundledDatabaseHoldsTheListInOrder()
+    {
+        vorlix::jet::Database db(kBundledDatabase);
+        QCOMPARE(db.password(), std::string(VORLIX_WORD_DB_PASSWORD));
+        QCOMPARE(db.query("select * from word ").rows, rowsOf(pairs_));
+
+        // The program's own query form for one category, its name holding '&' and a blank.
+        std::vector<WordPair> electronics;
+        std::copy_if(pairs_.begin(), pairs_.end(), std::back_inserter(electronics),
+                     [](const WordPair& p) { return p.category == "Electronics& Computers"; });
+        QCOMPARE(db.query("select * from word where category= 'Electronics& Computers'").rows, rowsOf(electronics));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBundledWords)
+#include "test_bundled_words.moc"

@@ -1,0 +1,17 @@
+// Saves every setting again and again into the INI file named on the command line, until killed.
+#include <QCoreApplication>
+
+#include "app/module1.h"
+#include "platform/linux/ini_settings_store.h"
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) return 2;
+    vorlix::IniSettingsStore store(QString::fromLocal8Bit(argv[1]));
+    vorlix::Module1 m;
+    for (int16_t i = 1;; i = static_cast<int16_t>(i % 30000 + 1)) {
+        m.n = i;
+        vorlix::SaveAllSettings(store, m);
+    }
+}
