@@ -4,26 +4,14 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
 
-namespace {
-
-class QuitAfterPaint : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
+#include "app/quit_after_first_paint.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QLabel label(QStringLiteral("weather  |  el tiempo"));
-    QuitAfterPaint quit;
+    vorlix::QuitAfterFirstPaint quit;
     label.installEventFilter(&quit);
     label.show();
     return app.exec();

@@ -13,20 +13,14 @@
 #include <QApplication>
 #include <QFile>
 
+#include "doubles/resident_memory.h"
 #include "ui/word_window/word_window_fixture.h"
 
 using vorlix::test::WordWindowFixture;
+using vorlix::test::residentKilobytes;
 
 namespace {
 
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 double percentile(std::vector<double> sorted, double p)
 {

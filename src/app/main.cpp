@@ -4,28 +4,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QTimer>
 #include <QUrl>
 
 #include "app/local_single_copy.h"
 #include "app/module1.h"
+#include "app/quit_after_first_paint.h"
 #include "platform/platform.h"
 #include "ui/word_window/frm_show.h"
 
 using namespace vorlix;
-
-namespace {
-
-class FirstPaintQuit : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -55,7 +42,7 @@ int main(int argc, char* argv[])
     QObject::connect(&singleCopy, &LocalSingleCopy::activationRequested, &window, &FrmShow::activate);
     window.Data1_Open();
     // For timing a start from outside: the program ends once the first line has been painted.
-    FirstPaintQuit firstPaintQuit;
+    QuitAfterFirstPaint firstPaintQuit;
     if (qEnvironmentVariableIsSet("VORLIX_QUIT_AFTER_FIRST_PAINT")) window.LB->installEventFilter(&firstPaintQuit);
     return app.exec();
 }

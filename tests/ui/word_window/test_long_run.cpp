@@ -2,22 +2,16 @@
 
 #include <fstream>
 
+#include "doubles/resident_memory.h"
 #include "ui/word_window/word_window_fixture.h"
 #include "word_database.h"
 
 using namespace vorlix;
 using vorlix::test::WordWindowFixture;
+using vorlix::test::residentKilobytes;
 
 namespace {
 
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 // One tick as the event loop runs it: the handler, then whatever it posted.
 void tick(FrmShow& w)
