@@ -141,6 +141,33 @@ private slots:
         }
     }
 
+    // Cut short at every page boundary, or with a table definition that points past the end:
+    // no words and a reason, never a crash.
+    void damagedCopiesOfAGoodFile()
+    {
+        QFile good(QString::fromStdString(kDatabases + "/program_password.mdb"));
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        const QByteArray whole = good.readAll();
+        QTemporaryDir dir;
+        const std::string file = dir.filePath("reg.ocx").toStdString();
+        // The failure reported for a file of this content; None when it opened.
+        auto failureOf = [&](const QByteArray& content) {
+            QFile copy(QString::fromStdString(file));
+            copy.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            copy.write(content);
+            copy.close();
+            DataControl data = source(file, kWeather);
+            return data.Refresh() ? WordSourceFailure::None : data.failure();
+        };
+        QCOMPARE(failureOf(whole), WordSourceFailure::None);
+        for (qsizetype cut = 0; cut < whole.size(); cut += 4096)
+            QVERIFY2(failureOf(whole.left(cut)) != WordSourceFailure::None, qPrintable(QString::number(cut)));
+        // The word table's definition (page 5) lies beyond the end: only the first pages are there.
+        QVERIFY(failureOf(whole.left(5 * 4096)) != WordSourceFailure::None);
+        const QByteArray garbagePages = whole.left(4096) + QByteArray(whole.size() - 4096, '\xA5');
+        QVERIFY(failureOf(garbagePages) != WordSourceFailure::None);
+    }
+
     void queryTheEngineRejects()
     {
         // An Access file with no table `word`.

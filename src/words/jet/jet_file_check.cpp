@@ -55,7 +55,14 @@ std::optional<std::string> mapProblem(PageFile& file, uint32_t pointer, const Of
     if (auto problem = rowProblem(*pageBytes, static_cast<uint8_t>(pointer & 0xFF), offsets, map)) return problem;
 
     if (map[0] == kInlineMap) {
-        return map.size() < kInlineMapHeader ? std::optional<std::string>("is too short") : std::nullopt;
+        if (map.size() < kInlineMapHeader) return "is too short";
+        // A page the map counts as the table's but the file does not hold: the file was cut short.
+        const uint64_t start = le::u32(map.data() + 1);
+        for (size_t bit = 0; bit < (map.size() - kInlineMapHeader) * 8; ++bit) {
+            if ((map[kInlineMapHeader + bit / 8] >> (bit % 8) & 1) && start + bit >= file.pageCount())
+                return "names a page past the end of the file";
+        }
+        return std::nullopt;
     }
     if (map[0] != kReferencedMap) return "is of an unknown kind";
     for (size_t at = 1; at + 4 <= map.size(); at += 4) {
