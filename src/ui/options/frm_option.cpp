@@ -74,6 +74,13 @@ frmOption::frmOption(Module1& settings, SettingsStore& store, StartupEntry& entr
     Form_Load();
 }
 
+frmOption::~frmOption()
+{
+    // The controls outlive this part of the dialog: a box that loses focus as it goes would
+    // otherwise call a handler of a dialog already half destroyed.
+    for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
+}
+
 void frmOption::createControls()
 {
     using namespace option_layout;

@@ -29,6 +29,7 @@ class frmOption : public QWidget {
 public:
     frmOption(Module1& settings, SettingsStore& store, StartupEntry& entry, std::string executablePath,
               QWidget* parent = nullptr);
+    ~frmOption() override;
 
 signals:
     // Closing could not store the settings or the start-at-log-on entry.

@@ -52,7 +52,12 @@ private slots:
         const long after = residentKilobytes();
         QCOMPARE(f.line(), QString("word number 0 with a longer tail that wraps the line once or twice  |  la palabra 0"));
         qInfo("resident memory: %ld kB after the first pass, %ld kB after 100,000 ticks", settled, after);
+#if defined(__SANITIZE_ADDRESS__)
+        // AddressSanitizer holds freed memory back on purpose; its leak checker judges leaks here.
+        Q_UNUSED(after);
+#else
         QVERIFY2(after - settled < 4096, "resident memory grew by more than 4 MB");
+#endif
     }
 };
 
