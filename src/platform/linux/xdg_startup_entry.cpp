@@ -13,7 +13,7 @@ namespace vorlix {
 
 namespace {
 
-// The XDG Base Directory Specification ignores a relative $XDG_CONFIG_HOME as invalid.
+// freedesktop.org's base-directory rules treat a relative $XDG_CONFIG_HOME as unset.
 QString configHome()
 {
     const QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");

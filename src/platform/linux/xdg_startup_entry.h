@@ -26,7 +26,7 @@ private:
 };
 
 // The Exec value that runs exactly `executablePath` with no arguments, quoted and escaped by the
-// Desktop Entry Specification. Empty when the path cannot be written safely: it is not UTF-8, or it
+// freedesktop.org desktop-entry rules. Empty when the path cannot be written safely: it is not UTF-8, or it
 // holds a control character (a newline would end the line and could smuggle in further keys).
 std::optional<std::string> desktopExecValue(const std::string& executablePath);
 

@@ -128,9 +128,8 @@ void FrmShow::Data1_Open()
     hasWords_ = Data1.Refresh() && Data1.recordset().RecordCount() > 0;
     if (hasWords_) {
         showCurrentRow();
-    } else if (Data1.failure() == WordSourceFailure::None) {
-        showNotice(QString::fromStdString(emptyCategoryMessage(category)));
     } else {
+        // With no failure, the query simply found no rows: the message names the empty category.
         showNotice(QString::fromStdString(
             wordSourceMessage(Data1.failure(), Data1.detail(), services_.program.folder, category)));
     }

@@ -11,7 +11,7 @@ using namespace vorlix;
 
 namespace {
 
-// The string-value rules of the Desktop Entry Specification: the escapes \s \n \t \r \\.
+// The string-value rules of freedesktop.org desktop entries: the escapes \s \n \t \r \\.
 std::optional<QString> unescapeString(const QString& value)
 {
     QString out;
