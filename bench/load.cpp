@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include <QCoreApplication>
+
 #include "words/data_control.h"
 #include "words/word_query.h"
 
@@ -15,6 +17,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: bench_load DATABASE [GUAGE]\n");
         return 2;
     }
+    // The word reader is found beside this program.
+    QCoreApplication app(argc, argv);
     vorlix::Module1 settings;
     if (argc == 3) settings.guage = argv[2];
     vorlix::BuildWordQuery(settings);
@@ -24,7 +28,7 @@ int main(int argc, char* argv[])
     data.Connect = vorlix::wordConnect();
     data.RecordSource = vorlix::wordRecordSource(settings);
     const auto start = std::chrono::steady_clock::now();
-    const bool loaded = data.Refresh();
+    const bool loaded = data.Refresh() && data.finishLoading();
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     if (!loaded) {
         std::fprintf(stderr, "bench_load: no words (%s)\n", data.detail().c_str());

@@ -39,7 +39,7 @@ fi
 
 say "building into $build"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target vorlix bundled_words bench_words bench_label_floor bench_load bench_tick >/dev/null
+cmake --build "$build" -j2 --target vorlix vorlix-words bundled_words bench_words bench_label_floor bench_load bench_tick >/dev/null
 bin="$build/bin"
 big_db="$build/bench-data/weather_100k.mdb"
 big_rows=$("$bin/bench_load" "$big_db" 29 2>/dev/null)
@@ -76,7 +76,7 @@ bundled_rows=$(awk -F'\t' '!/^#/ && NF == 3' "$repo/data/words.tsv" | wc -l)
 # its own single-copy key, letting two copies run side by side).
 program() {
   mkdir -p "$work/$1/program" "$work/$1/config/kestry"
-  cp "$bin/vorlix" "$work/$1/program/vorlix"
+  cp "$bin/vorlix" "$bin/vorlix-words" "$work/$1/program/"
   cp "$2" "$work/$1/program/reg.ocx"
   printf '[General]\nxxx=1\nn=%s\nguage=%s\nontop=1\n' "$4" "$3" >"$work/$1/config/kestry/vorlix1.0.ini"
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the fuzz target with clang (ASan + UBSan + libFuzzer) and runs it for a bounded time,
 # seeded with the sample Access files and a built word database. Crashing inputs land in
-# fuzz-out/ (kept out of git until they are made regression tests).
+# fuzz-out/ (kept out of git until they are made regression tests). Arguments after SECONDS go to
+# libFuzzer, e.g. -fork=1 -ignore_crashes=1 -ignore_timeouts=1 to collect more than the first.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-120}"
+shift || true
 build="${VORLIX_FUZZ_BUILD_DIR:-$here/build-fuzz}"
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DVORLIX_FUZZ=ON -DBUILD_TESTING=OFF \
   -DVORLIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -15,5 +17,5 @@ cp "$here"/../shared/jet-samples/*.mdb "$corpus/" 2>/dev/null || true
 "$build/bin/wordbase" "$here/tests/data/small_words.tsv" "$corpus/small_words.mdb"
 ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 \
   "$build/bin/fuzz_open_and_read" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-  -artifact_prefix="$here/fuzz-out/" "$corpus" || true
+  -artifact_prefix="$here/fuzz-out/" "$@" "$corpus" || true
 ls -1 "$here/fuzz-out"

@@ -1,32 +1,14 @@
 #include "words/data_control.h"
 
 #include <filesystem>
-#include <strings.h>
-
-#include "words/jet/jet_database.h"
 
 namespace vorlix {
 
-std::string connectPassword(const std::string& connect)
-{
-    // Segments are separated by ";", each "key=value"; the value runs to the next ";".
-    size_t start = 0;
-    while (start <= connect.size()) {
-        size_t end = connect.find(';', start);
-        if (end == std::string::npos) end = connect.size();
-        const std::string segment = connect.substr(start, end - start);
-        const size_t eq = segment.find('=');
-        if (eq != std::string::npos && strcasecmp(segment.substr(0, eq).c_str(), "pwd") == 0) {
-            return segment.substr(eq + 1);
-        }
-        start = end + 1;
-    }
-    return "";
-}
-
 bool DataControl::Refresh()
 {
-    recordset_ = Recordset();
+    reader_.reset();
+    words_ = WordStreamReceiver();
+    loading_ = false;
     failure_ = WordSourceFailure::None;
     detail_.clear();
 
@@ -36,24 +18,54 @@ bool DataControl::Refresh()
                                                             : WordSourceFailure::FileMissing;
         return false;
     }
-    try {
-        jet::Database db(DatabaseName);
-        // Like the engine, a file without a password opens with any; one with a password needs
-        // exactly that password, letter case included.
-        if (!db.password().empty() && db.password() != connectPassword(Connect)) {
-            failure_ = WordSourceFailure::WrongPassword;
-            return false;
-        }
-        failure_ = WordSourceFailure::QueryFailed;
-        jet::QueryResult result = db.query(RecordSource);
-        recordset_ = Recordset(std::move(result.columns), std::move(result.rows));
-        failure_ = WordSourceFailure::None;
-        return true;
-    } catch (const jet::JetError& e) {
-        if (failure_ == WordSourceFailure::None) failure_ = WordSourceFailure::Unreadable;
-        detail_ = e.what();
-        return false;
+    reader_ = std::make_unique<WordReaderProcess>();
+    loading_ = reader_->start(readerProgram, DatabaseName, RecordSource, Connect, stallLimitMs);
+    while (loading_ && words_.recordset().RecordCount() == 0 && readMore()) {
     }
+    if (loading_ && reader_->outcome() == WordReaderProcess::Outcome::Running) return true;
+    if (conclude()) return true;
+    words_ = WordStreamReceiver();
+    return false;
+}
+
+bool DataControl::finishLoading()
+{
+    if (!loading_) return failure_ == WordSourceFailure::None;
+    while (readMore()) {
+    }
+    return conclude();
+}
+
+bool DataControl::readMore()
+{
+    const bool more = reader_->waitForOutput();
+    words_.take(reader_->takeOutput());
+    return more;
+}
+
+bool DataControl::conclude()
+{
+    loading_ = false;
+    using Outcome = WordReaderProcess::Outcome;
+    switch (reader_->outcome()) {
+    case Outcome::Complete:
+        if (words_.whole()) return true;
+        failure_ = WordSourceFailure::Unreadable;
+        detail_ = "damaged Access database: " + DatabaseName + " (its words came cut short)";
+        return false;
+    case Outcome::WrongPassword:
+        failure_ = WordSourceFailure::WrongPassword;
+        return false;
+    case Outcome::QueryFailed:
+        failure_ = WordSourceFailure::QueryFailed;
+        break;
+    case Outcome::Running:
+    case Outcome::Unreadable:
+        failure_ = WordSourceFailure::Unreadable;
+        break;
+    }
+    detail_ = reader_->failureText(DatabaseName);
+    return false;
 }
 
 }  // namespace vorlix

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "words/recordset.h"
+#include "words/word_reader_process.h"
+#include "words/word_stream_receiver.h"
 
 namespace vorlix {
 
@@ -16,27 +19,38 @@ enum class WordSourceFailure {
 };
 
 // The word window's data control: where the words are, the password, and the query. Refresh
-// opens the file read-only, checks the password, runs the query and makes the first row current.
+// has the word reader open the file read-only, check the password and run the query, and makes
+// the first row current as soon as it has come; the rest follow while the window runs.
 class DataControl {
 public:
     std::string DatabaseName;
     std::string Connect = "Access";
     std::string RecordSource;
+    std::string readerProgram = wordReaderBesideProgram();
+    // How long the reader may go without writing before it is taken to hang on a damaged file.
+    int stallLimitMs = 5000;
 
     // False when there is no word set; failure() and detail() then say why.
     bool Refresh();
+    // Whether rows may still come after Refresh.
+    bool loading() const { return loading_; }
+    // Waits for the remaining rows. False when the rest could not be read: the rows so far stay,
+    // and failure() and detail() say why.
+    bool finishLoading();
 
-    Recordset& recordset() { return recordset_; }
+    Recordset& recordset() { return words_.recordset(); }
     WordSourceFailure failure() const { return failure_; }
     const std::string& detail() const { return detail_; }
 
 private:
-    Recordset recordset_;
+    bool readMore();
+    bool conclude();
+
+    std::unique_ptr<WordReaderProcess> reader_;
+    WordStreamReceiver words_;
+    bool loading_ = false;
     WordSourceFailure failure_ = WordSourceFailure::None;
     std::string detail_;
 };
-
-// The password of a connection text such as ";pwd=secret" ("" when it names none).
-std::string connectPassword(const std::string& connect);
 
 }  // namespace vorlix

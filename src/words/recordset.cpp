@@ -1,21 +1,31 @@
 #include "words/recordset.h"
 
+#include <cstring>
 #include <strings.h>
 
 namespace vorlix {
 
-namespace {
-const std::string kNoValue;
+Recordset::Recordset(std::vector<std::string> columns) : columns_(std::move(columns)) {}
+
+void Recordset::appendFields(std::string_view stream)
+{
+    size_t scan = text_.size();
+    text_.append(stream);
+    while (const void* end = std::memchr(text_.data() + scan, '\0', text_.size() - scan)) {
+        fieldStarts_.push_back(nextField_);
+        scan = static_cast<size_t>(static_cast<const char*>(end) - text_.data()) + 1;
+        nextField_ = scan;
+    }
 }
 
-Recordset::Recordset(std::vector<std::string> columns, std::vector<std::vector<std::string>> rows)
-    : columns_(std::move(columns)), rows_(std::move(rows))
+bool Recordset::atRowBoundary() const
 {
+    return nextField_ == text_.size() && (columns_.empty() || fieldStarts_.size() % columns_.size() == 0);
 }
 
 void Recordset::MoveNext()
 {
-    if (position_ < rows_.size()) ++position_;
+    if (!eof()) ++position_;
 }
 
 int Recordset::columnIndex(const std::string& name) const
@@ -27,11 +37,10 @@ int Recordset::columnIndex(const std::string& name) const
     return -1;
 }
 
-const std::string& Recordset::value(int column) const
+std::string_view Recordset::value(int column) const
 {
-    if (eof() || column < 0) return kNoValue;
-    const std::vector<std::string>& row = rows_[position_];
-    return static_cast<size_t>(column) < row.size() ? row[column] : kNoValue;
+    if (eof() || column < 0 || static_cast<size_t>(column) >= columns_.size()) return {};
+    return std::string_view(text_.data() + fieldStarts_[position_ * columns_.size() + static_cast<size_t>(column)]);
 }
 
 }  // namespace vorlix

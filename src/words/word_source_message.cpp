@@ -33,6 +33,11 @@ std::string wordSourceMessage(WordSourceFailure failure, const std::string& deta
     return "No words";
 }
 
+std::string unreadRestMessage(const std::string& detail)
+{
+    return withDetail("Some words could not be read", detail);
+}
+
 std::string emptyCategoryMessage(int categoryNumber)
 {
     if (categoryNumber == kAllCategories) return "No words in the word database";

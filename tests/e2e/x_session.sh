@@ -37,6 +37,7 @@ sleep 1
 
 mkdir -p "$work/program"
 cp "$VORLIX_BIN" "$work/program/vorlix"
+cp "$(dirname "$VORLIX_BIN")/vorlix-words" "$work/program/vorlix-words"
 cp "$VORLIX_TEST_DB" "$work/program/reg.ocx"
 settings_file="$XDG_CONFIG_HOME/kestry/vorlix1.0.ini"
 

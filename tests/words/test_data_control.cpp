@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QTemporaryDir>
 
+#include "words/connect_text.h"
 #include "words/data_control.h"
 #include "words/word_query.h"
 #include "words/word_source_message.h"
@@ -31,6 +32,16 @@ DataControl source(const std::string& file, const std::string& query, const std:
 
 const std::string kWeather = "select * from word where category= 'Weather'";
 
+// A reader double that writes the first row and then fails as FAILING_WORD_READER says.
+DataControl failingSource(const char* how)
+{
+    qputenv("FAILING_WORD_READER", how);
+    DataControl data = source(kDatabases + "/program_password.mdb", kWeather);
+    data.readerProgram = VORLIX_BIN_DIR "/failing_word_reader";
+    data.stallLimitMs = 500;
+    return data;
+}
+
 }  // namespace
 
 class TestDataControl : public QObject {
@@ -41,21 +52,23 @@ private slots:
         DataControl data = source(kDatabases + "/program_password.mdb", kWeather);
         QVERIFY(data.Refresh());
         Recordset& words = data.recordset();
+        QCOMPARE(words.value(words.columnIndex("english")), std::string_view("rain"));
+        QCOMPARE(words.value(words.columnIndex("spanish")), std::string_view("la lluvia"));
+        QVERIFY(data.finishLoading());
         QCOMPARE(words.RecordCount(), size_t(3));
-        QCOMPARE(words.value(words.columnIndex("english")), std::string("rain"));
-        QCOMPARE(words.value(words.columnIndex("spanish")), std::string("la lluvia"));
+        QCOMPARE(words.value(words.columnIndex("english")), std::string_view("rain"));
     }
 
     void categoryWithAmpersandAndAllRows()
     {
         DataControl electronics = source(kDatabases + "/program_password.mdb",
                                          "select * from word where category= 'Electronics& Computers'");
-        QVERIFY(electronics.Refresh());
+        QVERIFY(electronics.Refresh() && electronics.finishLoading());
         QCOMPARE(electronics.recordset().RecordCount(), size_t(2));
         QCOMPARE(electronics.recordset().value(electronics.recordset().columnIndex("spanish")),
-                 std::string("el ratón"));
+                 std::string_view("el ratón"));
         DataControl all = source(kDatabases + "/program_password.mdb", "select * from word ");
-        QVERIFY(all.Refresh());
+        QVERIFY(all.Refresh() && all.finishLoading());
         QCOMPARE(all.recordset().RecordCount(), size_t(6));
     }
 
@@ -87,7 +100,7 @@ private slots:
     void fileWithoutPasswordOpensWithAny()
     {
         DataControl data = source(kDatabases + "/no_password.mdb", kWeather);
-        QVERIFY(data.Refresh());
+        QVERIFY(data.Refresh() && data.finishLoading());
         QCOMPARE(data.recordset().RecordCount(), size_t(3));
     }
 
@@ -157,7 +170,7 @@ private slots:
             copy.write(content);
             copy.close();
             DataControl data = source(file, kWeather);
-            return data.Refresh() ? WordSourceFailure::None : data.failure();
+            return data.Refresh() && data.finishLoading() ? WordSourceFailure::None : data.failure();
         };
         QCOMPARE(failureOf(whole), WordSourceFailure::None);
         for (qsizetype cut = 0; cut < whole.size(); cut += 4096)
@@ -166,6 +179,65 @@ private slots:
         QVERIFY(failureOf(whole.left(5 * 4096)) != WordSourceFailure::None);
         const QByteArray garbagePages = whole.left(4096) + QByteArray(whole.size() - 4096, '\xA5');
         QVERIFY(failureOf(garbagePages) != WordSourceFailure::None);
+    }
+
+    // Files from fuzzing that make the Jet library hang, eat memory without end, or read beyond
+    // its buffers. Each must end, soon, in either words or a clear failure, and never take the
+    // program down with it.
+    void filesThatUpsetTheJetLibrary_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("mayGiveWords");
+        const QDir damaged(VORLIX_SOURCE_DIR "/tests/data/damaged");
+        for (const QString& name : damaged.entryList({"*.mdb"}, QDir::Files, QDir::Name)) {
+            // Beyond the buffers the library may read garbage instead of crashing.
+            QTest::newRow(qPrintable(name)) << damaged.filePath(name) << name.startsWith("bad-row-offsets");
+        }
+    }
+    void filesThatUpsetTheJetLibrary()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, mayGiveWords);
+        DataControl data = source(file.toStdString(), kWeather, "");
+        data.stallLimitMs = 1000;
+        const bool words = data.Refresh() && data.finishLoading();
+        if (!mayGiveWords) QVERIFY(!words);
+        if (!words) {
+            QCOMPARE(data.failure(), WordSourceFailure::Unreadable);
+            QVERIFY2(QString::fromStdString(data.detail()).startsWith("damaged Access database: "), data.detail().c_str());
+        }
+    }
+
+    void aReaderThatFailsAfterTheFirstRowLeavesTheRowsItSent_data()
+    {
+        QTest::addColumn<QByteArray>("how");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("crash") << QByteArray("crash") << "(reading it failed)";
+        QTest::newRow("hang") << QByteArray("hang") << "(reading it does not end)";
+        QTest::newRow("cut short") << QByteArray("cut-short") << "(its words came cut short)";
+    }
+    void aReaderThatFailsAfterTheFirstRowLeavesTheRowsItSent()
+    {
+        QFETCH(QByteArray, how);
+        QFETCH(QString, why);
+        DataControl data = failingSource(how.constData());
+        QVERIFY(data.Refresh());
+        QCOMPARE(data.recordset().value(data.recordset().columnIndex("english")), std::string_view("rain"));
+        QVERIFY(!data.finishLoading());
+        QVERIFY(!data.loading());
+        QCOMPARE(data.failure(), WordSourceFailure::Unreadable);
+        QVERIFY2(QString::fromStdString(data.detail()).endsWith(why), data.detail().c_str());
+        QCOMPARE(data.recordset().RecordCount(), size_t(1));
+        QCOMPARE(data.recordset().value(data.recordset().columnIndex("spanish")), std::string_view("la lluvia"));
+    }
+
+    void aReaderThatCannotStart()
+    {
+        DataControl data = source(kDatabases + "/program_password.mdb", kWeather);
+        data.readerProgram = VORLIX_BIN_DIR "/no-such-reader";
+        QVERIFY(!data.Refresh());
+        QCOMPARE(data.failure(), WordSourceFailure::Unreadable);
+        QVERIFY2(QString::fromStdString(data.detail()).startsWith("the word reader cannot be started: "), data.detail().c_str());
     }
 
     void queryTheEngineRejects()
@@ -185,7 +257,7 @@ private slots:
         const QDateTime touched = QFileInfo(QString::fromStdString(file)).lastModified();
         for (int i = 0; i < 3; ++i) {
             DataControl data = source(file, "select * from word ");
-            QVERIFY(data.Refresh());
+            QVERIFY(data.Refresh() && data.finishLoading());
         }
         QCOMPARE(digest(file), before);
         QCOMPARE(QFileInfo(QString::fromStdString(file)).lastModified(), touched);

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "words/rotation.h"
+#include "words/word_stream.h"
 
 using namespace vorlix;
 
@@ -8,18 +9,24 @@ namespace {
 
 Recordset rowsOf(const std::vector<std::string>& words)
 {
-    std::vector<std::vector<std::string>> rows;
-    for (const std::string& w : words) rows.push_back({"Weather", w, w + "-es"});
-    return Recordset({"category", "english", "spanish"}, std::move(rows));
+    Recordset set({"category", "english", "spanish"});
+    for (const std::string& w : words) {
+        const std::string spanish = w + "-es";
+        const char* row[] = {"Weather", w.c_str(), spanish.c_str()};
+        std::string stream;
+        word_stream::appendRow(stream, row);
+        set.appendFields(stream);
+    }
+    return set;
 }
 
 // What the window shows at start and after each of `ticks` ticks.
 std::vector<std::string> shown(Recordset& set, int ticks)
 {
     const int english = set.columnIndex("english");
-    std::vector<std::string> out{set.value(english)};
+    std::vector<std::string> out{std::string(set.value(english))};
     for (int i = 0; i < ticks; ++i) {
-        if (moveToNextWord(set)) out.push_back(set.value(english));
+        if (moveToNextWord(set)) out.emplace_back(set.value(english));
     }
     return out;
 }
@@ -45,7 +52,7 @@ private slots:
         QVERIFY(none.eof());
         QVERIFY(!moveToNextWord(none));
         QVERIFY(none.eof());
-        QCOMPARE(none.value(none.columnIndex("english")), std::string());
+        QCOMPARE(none.value(none.columnIndex("english")), std::string_view());
     }
 
     // A set left past its end (as a paused walk may find it) starts again at the first row.
@@ -56,15 +63,7 @@ private slots:
         set.MoveNext();
         QVERIFY(set.eof());
         QVERIFY(moveToNextWord(set));
-        QCOMPARE(set.value(set.columnIndex("english")), std::string("A"));
-    }
-
-    void columnsByNameInAnyCase()
-    {
-        Recordset set = rowsOf({"rain"});
-        QCOMPARE(set.value(set.columnIndex("SPANISH")), std::string("rain-es"));
-        QCOMPARE(set.columnIndex("missing"), -1);
-        QCOMPARE(set.value(-1), std::string());
+        QCOMPARE(set.value(set.columnIndex("english")), std::string_view("A"));
     }
 };
 

@@ -6,7 +6,8 @@ BoundLabel::BoundLabel(const QString& dataField, QWidget* parent) : QLabel(paren
 
 void BoundLabel::takeValue(const Recordset& words)
 {
-    setText(QString::fromStdString(words.value(words.columnIndex(dataField_.toStdString()))));
+    const std::string_view value = words.value(words.columnIndex(dataField_.toStdString()));
+    setText(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 }  // namespace vorlix

@@ -145,6 +145,12 @@ void FrmShow::Data1_Open()
 void FrmShow::Timer1_Timer()
 {
     if (!hasWords_) return;
+    // The rest of the words have long come by now, unless the disk is slow; the walk through
+    // them goes on over the whole set, never over the part read so far.
+    if (Data1.loading() && !Data1.finishLoading()) {
+        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail())));
+        return;
+    }
     if (noticeShown_) {
         // The notice stood in for the current word; show it before moving on.
         showCurrentRow();

@@ -183,7 +183,8 @@ int Database::jetVersion() const { return impl_->jetVersion; }
 
 const std::string& Database::password() const { return impl_->password; }
 
-QueryResult Database::query(const std::string& sql)
+void Database::select(const std::string& sql, const std::function<void(Fields)>& onColumns,
+                      const std::function<void(Fields)>& onRow)
 {
     if (!isSelect(sql)) throw JetError("the query failed: only select statements are run");
     SqlSession session(impl_->mdb);
@@ -193,18 +194,22 @@ QueryResult Database::query(const std::string& sql)
         throw JetError("the query failed: " + why);
     }
 
-    // A successful select has bound every column to a buffer in q->bound_values already.
-    QueryResult result;
+    std::vector<const char*> names;
     for (unsigned int i = 0; i < q->num_columns; ++i) {
-        result.columns.emplace_back(static_cast<MdbSQLColumn*>(g_ptr_array_index(q->columns, i))->name);
+        names.push_back(static_cast<MdbSQLColumn*>(g_ptr_array_index(q->columns, i))->name);
     }
-    while (mdb_sql_fetch_row(q, q->cur_table)) {
-        std::vector<std::string>& row = result.rows.emplace_back();
-        row.reserve(q->num_columns);
-        for (unsigned int i = 0; i < q->num_columns; ++i) {
-            row.emplace_back(static_cast<const char*>(g_ptr_array_index(q->bound_values, i)));
-        }
-    }
+    onColumns(names);
+    // A successful select has bound every column to a text buffer in q->bound_values already.
+    const Fields values(reinterpret_cast<const char* const*>(q->bound_values->pdata), q->num_columns);
+    while (mdb_sql_fetch_row(q, q->cur_table)) onRow(values);
+}
+
+QueryResult Database::query(const std::string& sql)
+{
+    QueryResult result;
+    select(
+        sql, [&result](Fields names) { result.columns.assign(names.begin(), names.end()); },
+        [&result](Fields values) { result.rows.emplace_back(values.begin(), values.end()); });
     return result;
 }
 

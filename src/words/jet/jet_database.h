@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -15,6 +16,10 @@ class JetError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// One row or the column names of a select, as UTF-8 C strings (NULL reads as ""). They live only
+// until the callback that receives them returns.
+using Fields = std::span<const char* const>;
 
 struct QueryResult {
     std::vector<std::string> columns;            // column names, in table order
@@ -34,8 +39,12 @@ public:
     // The database password stored in the file's header, decoded ("" when there is none).
     // Neither libmdb nor any other reader checks it; callers compare it themselves.
     const std::string& password() const;
-    // Runs one SQL select through libmdbsql; other statements (which could open another file or
-    // print to stdout) are refused. Throws JetError when the query fails.
+    // Runs one SQL select through libmdbsql and hands over the column names, then each row as it
+    // is read; other statements (which could open another file or print to stdout) are refused.
+    // Throws JetError when the query fails.
+    void select(const std::string& sql, const std::function<void(Fields)>& onColumns,
+                const std::function<void(Fields)>& onRow);
+    // select, with every row kept.
     QueryResult query(const std::string& sql);
 
 private:

@@ -40,6 +40,7 @@ private slots:
                                     VORLIX_WORD_DB_PASSWORD);
         f.store.values = {{"xxx", "1"}, {"n", "2"}};
         FrmShow& w = f.start();
+        QVERIFY(w.Data1.finishLoading());
         QCOMPARE(w.Data1.recordset().RecordCount(), size_t(10000));
         // The interval is the short one the store holds; the ticks themselves are driven here.
         QCOMPARE(w.Timer1->interval(), 2);

@@ -128,6 +128,27 @@ private slots:
         QCOMPARE(empty.line(), QString("No words in category Religion"));
     }
 
+    // The first word is shown while the rest are still being read; when they cannot all be
+    // read, the window says so once and goes on with the words it has.
+    void wordsThatStopComingAreSaidOnce()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}};
+        FrmShow& w = f.make();
+        QVERIFY(w.Form_Load());
+        qputenv("FAILING_WORD_READER", "crash");
+        w.Data1.readerProgram = VORLIX_BIN_DIR "/failing_word_reader";
+        w.Data1_Open();
+        QCOMPARE(f.line(), QString("rain  |  la lluvia"));
+        w.Timer1_Timer();
+        QVERIFY2(f.line().startsWith("Some words could not be read (damaged Access database: "), qPrintable(f.line()));
+        w.Timer1_Timer();
+        QCOMPARE(f.line(), QString("rain  |  la lluvia"));
+        w.Timer1_Timer();
+        QCOMPARE(f.line(), QString("rain  |  la lluvia"));
+    }
+
     void unwritableSettingsAreSaidAndTheWordsStillCome()
     {
         WordWindowFixture f;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace vorlix {
+
+// The password of a connection text such as ";pwd=secret" ("" when it names none).
+std::string connectPassword(const std::string& connect);
+
+}  // namespace vorlix

@@ -1,0 +1,101 @@
+#include "words/word_reader_process.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+#include "words/word_stream.h"
+
+namespace vorlix {
+namespace {
+
+// A failing reader writes one line about why; any more is not a reason.
+constexpr size_t kReasonLength = 1024;
+
+}  // namespace
+
+WordReaderProcess::WordReaderProcess() : process_(std::make_unique<QProcess>()) {}
+
+WordReaderProcess::~WordReaderProcess()
+{
+    if (process_->state() != QProcess::NotRunning) {
+        process_->kill();
+        process_->waitForFinished(-1);
+    }
+}
+
+bool WordReaderProcess::start(const std::string& program, const std::string& database, const std::string& query,
+                              const std::string& connect, int stallLimitMs)
+{
+    stallLimitMs_ = stallLimitMs;
+    // The library's warnings about damaged pages would only pile up unread.
+    process_->setStandardErrorFile(QProcess::nullDevice());
+    process_->start(QString::fromStdString(program),
+                    {QString::fromStdString(database), QString::fromStdString(query)});
+    if (!process_->waitForStarted(stallLimitMs)) {
+        startFailed_ = true;
+        return false;
+    }
+    // The password goes through a pipe, not the command line that every user can list.
+    process_->write(QByteArray::fromStdString(connect + "\n"));
+    process_->waitForBytesWritten(stallLimitMs);
+    process_->closeWriteChannel();
+    return true;
+}
+
+bool WordReaderProcess::waitForOutput()
+{
+    if (process_->bytesAvailable() > 0) return true;
+    if (process_->state() == QProcess::NotRunning) return false;
+    if (process_->waitForReadyRead(stallLimitMs_)) return true;
+    if (process_->state() != QProcess::NotRunning) {
+        stalled_ = true;
+        process_->kill();
+        process_->waitForFinished(-1);
+    }
+    return process_->bytesAvailable() > 0;
+}
+
+std::string WordReaderProcess::takeOutput()
+{
+    std::string output = process_->readAllStandardOutput().toStdString();
+    if (firstOutput_.size() < kReasonLength) firstOutput_ += output.substr(0, kReasonLength - firstOutput_.size());
+    return output;
+}
+
+WordReaderProcess::Outcome WordReaderProcess::outcome() const
+{
+    if (startFailed_ || stalled_) return Outcome::Unreadable;
+    if (process_->state() != QProcess::NotRunning) return Outcome::Running;
+    if (process_->exitStatus() != QProcess::NormalExit) return Outcome::Unreadable;
+    switch (process_->exitCode()) {
+    case word_stream::kComplete:
+        return Outcome::Complete;
+    case word_stream::kWrongPassword:
+        return Outcome::WrongPassword;
+    case word_stream::kQueryFailed:
+        return Outcome::QueryFailed;
+    default:
+        return Outcome::Unreadable;
+    }
+}
+
+std::string WordReaderProcess::failureText(const std::string& database) const
+{
+    if (startFailed_) {
+        return "the word reader cannot be started: " + process_->program().toStdString() + " (" +
+               process_->errorString().toStdString() + ")";
+    }
+    if (stalled_) return "damaged Access database: " + database + " (reading it does not end)";
+    if (process_->exitStatus() != QProcess::NormalExit) return "damaged Access database: " + database + " (reading it failed)";
+    const int code = process_->exitCode();
+    if (code == word_stream::kUnreadable || code == word_stream::kQueryFailed) return firstOutput_;
+    return "the word reader ended with code " + std::to_string(code);
+}
+
+std::string wordReaderBesideProgram()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VORLIX_WORD_READER)).toStdString();
+}
+
+}  // namespace vorlix

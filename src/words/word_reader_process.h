@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class QProcess;
+
+namespace vorlix {
+
+// One run of the word reader (vorlix-words) on one database. The Jet library trusts the file it
+// reads: a damaged one can crash it or keep it busy for ever, and running it as a process of its
+// own means such a file costs only that process. A reader that writes nothing for the stall
+// limit is taken to hang and is ended.
+class WordReaderProcess {
+public:
+    enum class Outcome { Running, Complete, Unreadable, WrongPassword, QueryFailed };
+
+    WordReaderProcess();
+    ~WordReaderProcess();
+    WordReaderProcess(const WordReaderProcess&) = delete;
+    WordReaderProcess& operator=(const WordReaderProcess&) = delete;
+
+    // False when the program cannot be started; outcome() is then Unreadable.
+    bool start(const std::string& program, const std::string& database, const std::string& query,
+               const std::string& connect, int stallLimitMs);
+    // Waits for more output: false once the reader has ended (or was ended for stalling) and
+    // everything it wrote has been taken.
+    bool waitForOutput();
+    // What the reader has written since the last call.
+    std::string takeOutput();
+
+    Outcome outcome() const;
+    // Why the reader did not complete: its own line, or what became of it.
+    std::string failureText(const std::string& database) const;
+
+private:
+    std::unique_ptr<QProcess> process_;
+    int stallLimitMs_ = 0;
+    bool startFailed_ = false;
+    bool stalled_ = false;
+    std::string firstOutput_;  // the start of what the reader wrote: a failure's reason
+};
+
+// vorlix-words in the running program's own folder.
+std::string wordReaderBesideProgram();
+
+}  // namespace vorlix

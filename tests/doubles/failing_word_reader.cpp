@@ -1,0 +1,33 @@
+// A word reader that fails the way a damaged file can make the real one fail, after writing the
+// header and the first row of one category. FAILING_WORD_READER says how:
+//   crash       the reader dies of a signal
+//   hang        it stops writing and never ends
+//   cut-short   it ends as if complete, inside the second row
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "words/word_stream.h"
+
+int main()
+{
+    using namespace vorlix;
+    std::string stream;
+    const char* columns[] = {"category", "english", "spanish"};
+    const char* row[] = {"Weather", "rain", "la lluvia"};
+    word_stream::appendHeader(stream, columns);
+    word_stream::appendRow(stream, row);
+    std::fwrite(stream.data(), 1, stream.size(), stdout);
+    std::fflush(stdout);
+
+    const char* how = std::getenv("FAILING_WORD_READER");
+    if (how && std::strcmp(how, "crash") == 0) std::abort();
+    if (how && std::strcmp(how, "hang") == 0) {
+        for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
+    }
+    std::fputs("Weather", stdout);
+    return word_stream::kComplete;
+}
