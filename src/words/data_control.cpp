@@ -1,5 +1,6 @@
 #include "words/data_control.h"
 
+#include <cstdint>
 #include <filesystem>
 
 namespace vorlix {
@@ -18,6 +19,9 @@ bool DataControl::Refresh()
                                                             : WordSourceFailure::FileMissing;
         return false;
     }
+    // The words' text is about as long as the file that holds them.
+    const std::uintmax_t fileSize = std::filesystem::file_size(DatabaseName, ec);
+    words_ = WordStreamReceiver(ec ? 0 : static_cast<size_t>(fileSize));
     reader_ = std::make_unique<WordReaderProcess>();
     loading_ = reader_->start(readerProgram, DatabaseName, RecordSource, Connect, stallLimitMs);
     while (loading_ && words_.recordset().RecordCount() == 0 && readMore()) {

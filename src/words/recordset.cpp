@@ -1,11 +1,23 @@
 #include "words/recordset.h"
 
+#include <algorithm>
 #include <cstring>
 #include <strings.h>
 
 namespace vorlix {
 
 Recordset::Recordset(std::vector<std::string> columns) : columns_(std::move(columns)) {}
+
+void Recordset::reserve(size_t streamBytes)
+{
+    // Words and the category name make fields of ten bytes and more, NUL included.
+    constexpr size_t kShortestUsualField = 8;
+    // Some systems commit reserved memory at once: past a million words or so, grow instead.
+    constexpr size_t kMostReserved = size_t{64} << 20;
+    streamBytes = std::min(streamBytes, kMostReserved);
+    text_.reserve(streamBytes);
+    fieldStarts_.reserve(streamBytes / kShortestUsualField);
+}
 
 void Recordset::appendFields(std::string_view stream)
 {

@@ -17,6 +17,9 @@ public:
     Recordset() = default;
     explicit Recordset(std::vector<std::string> columns);
 
+    // Room for a stream of about this many bytes, taken up front: growing a large set piece by
+    // piece would copy it again and again. Room that is never filled is never touched.
+    void reserve(size_t streamBytes);
     // Takes more of the stream; it may end inside a field, which the next piece completes.
     void appendFields(std::string_view stream);
     // Whether the stream so far ends between two rows.

@@ -8,7 +8,7 @@ void BuildWordQuery(Module1& m)
 {
     const int number = effectiveCategory(m.guage);
     if (number == kAllCategories) return;
-    m.categoryFilter = "'" + std::string(kCategories[number].name) + "'";
+    m.categoryFilter = std::string("'").append(kCategories[number].name).append("'");
 }
 
 std::string wordRecordSource(const Module1& m)

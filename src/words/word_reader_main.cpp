@@ -9,6 +9,7 @@
 
 #if defined(__linux__)
 #include <csignal>
+#include <fcntl.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #endif
@@ -29,18 +30,26 @@
 #include "words/jet/jet_database.h"
 #include "words/word_stream.h"
 
+#if defined(VORLIX_ADDRESS_SANITIZER)
+// In place of the address-space limit below, which the sanitizer's shadow memory rules out.
+extern "C" const char* __asan_default_options() { return "hard_rss_limit_mb=1024"; }
+#endif
+
 namespace {
 
 using namespace vorlix;
 
-// The first row goes out at once, so the word window can show it while the rest is read.
-constexpr size_t kWriteChunk = 64 * 1024;
+// The first row goes out at once, so the word window can show it while the rest is read; then
+// large pieces, so that reader and program each wake seldom.
+constexpr size_t kWriteChunk = 256 * 1024;
 
 void limitThisProcess()
 {
 #if defined(__linux__)
     // No reader outlives the program, even one stuck in a loop that never writes.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // A pipe that holds several pieces lets the reader go on while the program takes the last.
+    fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
 #if !defined(VORLIX_ADDRESS_SANITIZER)
     // Rows are written as they are read, so the reader needs little memory: a damaged length
     // that makes the library ask for more ends this process instead of crowding out the machine.

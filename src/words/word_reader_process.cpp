@@ -1,5 +1,7 @@
 #include "words/word_reader_process.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -56,11 +58,14 @@ bool WordReaderProcess::waitForOutput()
     return process_->bytesAvailable() > 0;
 }
 
-std::string WordReaderProcess::takeOutput()
+std::string_view WordReaderProcess::takeOutput()
 {
-    std::string output = process_->readAllStandardOutput().toStdString();
-    if (firstOutput_.size() < kReasonLength) firstOutput_ += output.substr(0, kReasonLength - firstOutput_.size());
-    return output;
+    // Straight from the process's buffer into one that is kept: the rows are copied once more,
+    // into the recordset, and nothing is allocated a piece.
+    output_.resize(static_cast<size_t>(process_->bytesAvailable()));
+    output_.resize(static_cast<size_t>(std::max<qint64>(0, process_->read(output_.data(), static_cast<qint64>(output_.size())))));
+    if (firstOutput_.size() < kReasonLength) firstOutput_ += output_.substr(0, kReasonLength - firstOutput_.size());
+    return output_;
 }
 
 WordReaderProcess::Outcome WordReaderProcess::outcome() const

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QProcess;
 
@@ -26,8 +27,8 @@ public:
     // Waits for more output: false once the reader has ended (or was ended for stalling) and
     // everything it wrote has been taken.
     bool waitForOutput();
-    // What the reader has written since the last call.
-    std::string takeOutput();
+    // What the reader has written since the last call; valid until the next.
+    std::string_view takeOutput();
 
     Outcome outcome() const;
     // Why the reader did not complete: its own line, or what became of it.
@@ -38,6 +39,7 @@ private:
     int stallLimitMs_ = 0;
     bool startFailed_ = false;
     bool stalled_ = false;
+    std::string output_;
     std::string firstOutput_;  // the start of what the reader wrote: a failure's reason
 };
 

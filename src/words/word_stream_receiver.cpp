@@ -13,6 +13,7 @@ void WordStreamReceiver::take(std::string_view piece)
     header_ += piece;
     if (const auto header = word_stream::parseHeader(header_)) {
         recordset_ = Recordset(header->columns);
+        recordset_.reserve(expectedBytes_);
         recordset_.appendFields(std::string_view(header_).substr(header->length));
         headerTaken_ = true;
         header_ = std::string();
