@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 // AddressSanitizer maps terabytes of shadow memory: no address-space limit under it.
 #if defined(__SANITIZE_ADDRESS__)
@@ -24,6 +25,7 @@
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 #include "words/connect_text.h"
@@ -60,6 +62,17 @@ void limitThisProcess()
 #endif
 #if defined(_WIN32)
     _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
+
+// Once the first word is out, the window is starting and drawing it: the rest of the reading
+// should take only the time the window leaves over.
+void yieldToTheWindow()
+{
+#if defined(__linux__)
+    (void)nice(10);
+#elif defined(_WIN32)
+    SetPriorityClass(GetCurrentProcess(), BELOW_NORMAL_PRIORITY_CLASS);
 #endif
 }
 
@@ -105,6 +118,7 @@ int main(int argc, char* argv[])
                     // Only a program that has gone away stops reading; nobody is left to tell.
                     if (!writeOut(out)) std::exit(word_stream::kUnreadable);
                     out.clear();
+                    if (first) yieldToTheWindow();
                     first = false;
                 }
             });
