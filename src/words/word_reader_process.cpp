@@ -92,10 +92,10 @@ std::string WordReaderProcess::failureText(const std::string& database) const
                process_->errorString().toStdString() + ")";
     }
     if (stalled_) return "damaged Access database: " + database + " (reading it does not end)";
-    if (process_->exitStatus() != QProcess::NormalExit) return "damaged Access database: " + database + " (reading it failed)";
-    const int code = process_->exitCode();
+    const int code = process_->exitStatus() == QProcess::NormalExit ? process_->exitCode() : -1;
     if (code == word_stream::kUnreadable || code == word_stream::kQueryFailed) return firstOutput_;
-    return "the word reader ended with code " + std::to_string(code);
+    // Killed by a signal, or ended by a sanitizer or a library that gave up on the file.
+    return "damaged Access database: " + database + " (reading it failed)";
 }
 
 std::string wordReaderBesideProgram()
