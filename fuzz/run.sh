@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
-# Builds the fuzz target with clang (ASan + UBSan + libFuzzer) and runs it for a bounded time,
-# seeded with the sample Access files and a built word database. Crashing inputs land in
-# fuzz-out/ (kept out of git until they are made regression tests). Arguments after SECONDS go to
-# libFuzzer, e.g. -fork=1 -ignore_crashes=1 -ignore_timeouts=1 to collect more than the first.
+# Builds a fuzz target with clang (ASan + UBSan + libFuzzer) and runs it for a bounded time.
+# VORLIX_FUZZ_TARGET picks it: open_and_read (the default; seeded with the sample Access files and
+# a built word database) or word_stream. Crashing inputs land in fuzz-out/ (kept out of git until
+# they are made regression tests). Arguments after SECONDS go to libFuzzer, e.g.
+# -fork=1 -ignore_crashes=1 -ignore_timeouts=1 to collect more than the first.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-120}"
 shift || true
+target="${VORLIX_FUZZ_TARGET:-open_and_read}"
 build="${VORLIX_FUZZ_BUILD_DIR:-$here/build-fuzz}"
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DVORLIX_FUZZ=ON -DBUILD_TESTING=OFF \
   -DVORLIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target fuzz_open_and_read wordbase
-corpus="$build/fuzz-corpus"
+cmake --build "$build" -j2 --target "fuzz_$target" wordbase
+corpus="$build/fuzz-corpus-$target"
 mkdir -p "$corpus" "$here/fuzz-out"
-cp "$here"/../shared/jet-samples/*.mdb "$corpus/" 2>/dev/null || true
-"$build/bin/wordbase" "$here/tests/data/small_words.tsv" "$corpus/small_words.mdb"
+if [ "$target" = open_and_read ]; then
+  cp "$here"/../shared/jet-samples/*.mdb "$corpus/" 2>/dev/null || true
+  "$build/bin/wordbase" "$here/tests/data/small_words.tsv" "$corpus/small_words.mdb"
+fi
 ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 \
-  "$build/bin/fuzz_open_and_read" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-  -artifact_prefix="$here/fuzz-out/" "$@" "$corpus" || true
+  "$build/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix="$here/fuzz-out/$target-" "$@" "$corpus" || true
 ls -1 "$here/fuzz-out"
