@@ -19,34 +19,27 @@ private slots:
         QVERIFY(!std::signbit(Max(-0.0f, 0.0f)));
     }
 
-    void separatorAloneGetsTheMinimumWidth()
+    // A line that fits in one line of the counting width is exactly as wide as its text, but
+    // never narrower than the minimum width; the window adds its margins.
+    void oneLineIsItsOwnWidth_data()
     {
-        FakeMeasurer measure;
-        const LineFit fit = fitLine("  |  ", measure);
-        QCOMPARE(fit.labelWidth, 2100.0f);
-        QCOMPARE(fit.labelHeight, 276.0f);
-        QCOMPARE(fit.windowWidth, 2300.0f);
-        QCOMPARE(fit.windowHeight, 476.0f);
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<float>("labelWidth");
+        QTest::newRow("separator alone gets the minimum") << "  |  " << 2100.0f;
+        QTest::newRow("short line, 28 characters") << "thunderstorm  |  la tormenta" << 2800.0f;
+        QTest::newRow("exactly the counting width")
+            << QString(22, 'a') + "  |  " + QString(23, 'b') << 5000.0f;
     }
-
-    void shortLineIsExactlyItsWidth()
+    void oneLineIsItsOwnWidth()
     {
+        QFETCH(QString, line);
+        QFETCH(float, labelWidth);
         FakeMeasurer measure;
-        const std::string line = "thunderstorm  |  la tormenta";  // 28 characters: 2800 twips
-        const LineFit fit = fitLine(line, measure);
-        QCOMPARE(fit.labelWidth, 2800.0f);
+        const LineFit fit = fitLine(line.toStdString(), measure);
+        QCOMPARE(fit.labelWidth, labelWidth);
         QCOMPARE(fit.labelHeight, 276.0f);
-        QCOMPARE(fit.windowWidth, 3000.0f);
+        QCOMPARE(fit.windowWidth, labelWidth + 200.0f);
         QCOMPARE(fit.windowHeight, 476.0f);
-    }
-
-    void lineOfExactlyTheCountingWidthStaysOnOneLine()
-    {
-        FakeMeasurer measure;
-        const std::string line = std::string(22, 'a') + "  |  " + std::string(23, 'b');  // 5000 twips
-        const LineFit fit = fitLine(line, measure);
-        QCOMPARE(fit.labelWidth, 5000.0f);
-        QCOMPARE(fit.labelHeight, 276.0f);
     }
 
     // 120 characters (12000 twips) that take three lines at 5000 get 12000 / 3 = 4000, and then
