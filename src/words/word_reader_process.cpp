@@ -20,10 +20,19 @@ WordReaderProcess::WordReaderProcess() : process_(std::make_unique<QProcess>()) 
 
 WordReaderProcess::~WordReaderProcess()
 {
-    if (process_->state() != QProcess::NotRunning) {
-        process_->kill();
-        process_->waitForFinished(-1);
-    }
+    end();
+}
+
+void WordReaderProcess::end()
+{
+    if (process_->state() == QProcess::NotRunning) return;
+    process_->kill();
+    process_->waitForFinished(-1);
+}
+
+int WordReaderProcess::ownExitCode() const
+{
+    return process_->exitStatus() == QProcess::NormalExit ? process_->exitCode() : -1;
 }
 
 bool WordReaderProcess::start(const std::string& program, const std::string& database, const std::string& query,
@@ -52,8 +61,7 @@ bool WordReaderProcess::waitForOutput()
     if (process_->waitForReadyRead(stallLimitMs_)) return true;
     if (process_->state() != QProcess::NotRunning) {
         stalled_ = true;
-        process_->kill();
-        process_->waitForFinished(-1);
+        end();
     }
     return process_->bytesAvailable() > 0;
 }
@@ -72,8 +80,7 @@ WordReaderProcess::Outcome WordReaderProcess::outcome() const
 {
     if (startFailed_ || stalled_) return Outcome::Unreadable;
     if (process_->state() != QProcess::NotRunning) return Outcome::Running;
-    if (process_->exitStatus() != QProcess::NormalExit) return Outcome::Unreadable;
-    switch (process_->exitCode()) {
+    switch (ownExitCode()) {
     case word_stream::kComplete:
         return Outcome::Complete;
     case word_stream::kWrongPassword:
@@ -92,7 +99,7 @@ std::string WordReaderProcess::failureText(const std::string& database) const
                process_->errorString().toStdString() + ")";
     }
     if (stalled_) return "damaged Access database: " + database + " (reading it does not end)";
-    const int code = process_->exitStatus() == QProcess::NormalExit ? process_->exitCode() : -1;
+    const int code = ownExitCode();
     if (code == word_stream::kUnreadable || code == word_stream::kQueryFailed) return firstOutput_;
     // Killed by a signal, or ended by a sanitizer or a library that gave up on the file.
     return "damaged Access database: " + database + " (reading it failed)";

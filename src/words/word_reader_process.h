@@ -35,6 +35,10 @@ public:
     std::string failureText(const std::string& database) const;
 
 private:
+    void end();
+    // The reader's exit code; -1 when something else ended it (a signal, a kill).
+    int ownExitCode() const;
+
     std::unique_ptr<QProcess> process_;
     int stallLimitMs_ = 0;
     bool startFailed_ = false;
