@@ -56,7 +56,7 @@ for value in 0 2; do
   if [ "$value" = 0 ]; then
     check "ontop=0 leaves the window below others" bash -c "! xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
   else
-    check "ontop=2 keeps it above" bash -c "xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
+    check_soon "ontop=2 keeps it above" bash -c "xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
   fi
   kill -9 "$vorlix_pid"
   wait "$vorlix_pid" 2>/dev/null || true

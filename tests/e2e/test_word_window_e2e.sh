@@ -8,9 +8,9 @@ win="$(word_window)" || fail "no word window appeared"
 first_pid=$vorlix_pid
 
 check "first start wrote the seven keys" grep -q '^xxx=1$' "$settings_file"
-check "frameless: the window manager adds no frame" \
+check_soon "frameless: the window manager adds no frame" \
   bash -c "xprop -id $win _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0'"
-check "topmost" bash -c "xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
+check_soon "topmost" bash -c "xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
 
 read -r _ _ w h < <(geometry "$win")
 read -r fw fh < <("$FIT_PROBE" "rain  |  la lluvia")

@@ -17,6 +17,13 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 check() { local what="$1"; shift; if "$@"; then echo "ok - $what"; else fail "$what"; fi; }
+# check_soon: check, for what the window manager sets in its own time (frame, state), with up to
+# 5 s for it to come on a loaded machine.
+check_soon() {
+  local what="$1"; shift
+  for _ in $(seq 50); do "$@" && { echo "ok - $what"; return 0; }; sleep 0.1; done
+  fail "$what"
+}
 
 # Xvfb picks a free display itself and tells which.
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -85,7 +92,8 @@ geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
 }
 
-running_copies() { pgrep -c -f "^$work/program/vorlix" || true; }
+# Copies of the program itself: its word reader, vorlix-words, is not a copy.
+running_copies() { pgrep -c -f "^$work/program/vorlix\$" || true; }
 
 write_settings() {
   mkdir -p "$(dirname "$settings_file")"

@@ -1,4 +1,8 @@
 // Saves every setting again and again into the INI file named on the command line, until killed.
+// Says "saved" on stdout once the first save is done, so that a kill lands among the saves and
+// not before them, however slowly the process started.
+#include <cstdio>
+
 #include <QCoreApplication>
 
 #include "app/module1.h"
@@ -13,5 +17,9 @@ int main(int argc, char* argv[])
     for (int16_t i = 1;; i = static_cast<int16_t>(i % 30000 + 1)) {
         m.n = i;
         vorlix::SaveAllSettings(store, m);
+        if (i == 1) {
+            std::puts("saved");
+            std::fflush(stdout);
+        }
     }
 }
