@@ -1,8 +1,7 @@
 #include "words/jet/jet_database.h"
 
-// mdbtools.h opens an extern "C" block around its own #include <glib.h>, which breaks on glib's
-// C++ templates unless glib was included first.
-#include <glib.h>
+#include "words/jet/libmdb_text.h"
+
 #include <mdbsql.h>
 
 #include <algorithm>
@@ -12,10 +11,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include <iconv.h>
-
 #include "words/jet/jet_file_check.h"
 #include "words/jet/jet_header.h"
+#include "words/jet/utf8_path.h"
 
 namespace vorlix::jet {
 namespace {
@@ -35,8 +33,9 @@ struct FileStart {
 // directory or FIFO handed to libmdb would fail obscurely or block.
 FileStart readFileStart(const std::string& path)
 {
+    const fs::path file = utf8Path(path);
     std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
+    const fs::file_status status = fs::status(file, ec);
     if (ec || !fs::exists(status)) {
         throw JetError("cannot be read: " + path + " (no such file)");
     }
@@ -44,8 +43,8 @@ FileStart readFileStart(const std::string& path)
         throw JetError("cannot be read: " + path + " (not a regular file)");
     }
     FileStart start;
-    start.size = fs::file_size(path, ec);
-    std::ifstream in(path, std::ios::binary);
+    start.size = fs::file_size(file, ec);
+    std::ifstream in(file, std::ios::binary);
     if (ec || !in) {
         throw JetError("cannot be read: " + path + " (" + std::strerror(errno) + ")");
     }
@@ -108,27 +107,6 @@ private:
     MdbSQL* sql_;
 };
 
-// libmdb decodes Jet4 text as UCS-2, which turns each half of a surrogate pair (emoji and
-// everything else beyond the BMP) into '?', and it converts to whatever MDBICONV names. The
-// handle's converters are public fields, so swap in UTF-16LE (or code page 1252 for Jet3) to
-// UTF-8; mdb_close() closes whichever converters the handle holds.
-void decodeTextAsUtf8(MdbHandle* mdb, int jetVersion)
-{
-    const char* stored = jetVersion == 3 ? "CP1252" : "UTF-16LE";
-    const iconv_t in = iconv_open("UTF-8", stored);
-    const iconv_t out = iconv_open(stored, "UTF-8");
-    const auto failed = reinterpret_cast<iconv_t>(-1);
-    if (in == failed || out == failed) {
-        if (in != failed) iconv_close(in);
-        if (out != failed) iconv_close(out);
-        return;  // keep libmdb's own converters: only characters beyond the BMP suffer
-    }
-    iconv_close(mdb->iconv_in);
-    iconv_close(mdb->iconv_out);
-    mdb->iconv_in = in;
-    mdb->iconv_out = out;
-}
-
 }  // namespace
 
 struct Database::Impl {
@@ -161,7 +139,7 @@ Database::Database(const std::string& path) : impl_(std::make_unique<Impl>())
     if (auto problem = tableDefinitionProblem(pages, kCatalogDefinitionPage, facts->jetVersion)) {
         throw damaged("the table list: " + *problem);
     }
-    impl_->mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
+    impl_->mdb = mdb_open(pathLibmdbCanOpen(path).c_str(), MDB_NOFLAGS);
     if (!impl_->mdb) throw JetError("cannot be read: " + path + " (libmdb refused it)");
     decodeTextAsUtf8(impl_->mdb, impl_->jetVersion);
     // Reading the table list now turns a damaged catalog into an error at open, not at the

@@ -2,6 +2,7 @@
 
 #include "words/jet/jet_database.h"
 #include "words/jet/little_endian.h"
+#include "words/jet/utf8_path.h"
 
 namespace vorlix::jet {
 namespace {
@@ -75,7 +76,7 @@ std::optional<std::string> mapProblem(PageFile& file, uint32_t pointer, const Of
 }  // namespace
 
 PageFile::PageFile(const std::string& path, size_t pageSize, uint32_t pageCount)
-    : in_(path, std::ios::binary), pageSize_(pageSize), pageCount_(pageCount)
+    : in_(utf8Path(path), std::ios::binary), pageSize_(pageSize), pageCount_(pageCount)
 {
     if (!in_) throw JetError("cannot be read: " + path);
 }

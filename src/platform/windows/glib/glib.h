@@ -1,0 +1,7 @@
+#pragma once
+
+// mdbtools for Windows is built without glib and brings a small stand-in of its own, whose header
+// declares C functions without saying so; this glib.h gives them C linkage for C++ code.
+extern "C" {
+#include <mdbfakeglib.h>
+}
