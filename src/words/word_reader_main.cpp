@@ -6,38 +6,13 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <vector>
 
-#if defined(__linux__)
-#include <csignal>
-#include <fcntl.h>
-#include <sys/prctl.h>
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
-// AddressSanitizer maps terabytes of shadow memory: no address-space limit under it.
-#if defined(__SANITIZE_ADDRESS__)
-#define VORLIX_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VORLIX_ADDRESS_SANITIZER 1
-#endif
-#endif
-#if defined(_WIN32)
-#include <fcntl.h>
-#include <io.h>
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#endif
-
+#include "platform/command_line.h"
+#include "platform/word_reader_limits.h"
 #include "words/connect_text.h"
 #include "words/jet/jet_database.h"
 #include "words/word_stream.h"
-
-#if defined(VORLIX_ADDRESS_SANITIZER)
-// In place of the address-space limit below, which the sanitizer's shadow memory rules out.
-extern "C" const char* __asan_default_options() { return "hard_rss_limit_mb=1024"; }
-#endif
 
 namespace {
 
@@ -46,37 +21,6 @@ using namespace vorlix;
 // The first row goes out at once, so the word window can show it while the rest is read; then
 // large pieces, so that reader and program each wake seldom.
 constexpr size_t kWriteChunk = 256 * 1024;
-
-void limitThisProcess()
-{
-#if defined(__linux__)
-    // No reader outlives the program, even one stuck in a loop that never writes.
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    // A pipe that holds several pieces lets the reader go on while the program takes the last.
-    fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
-#if !defined(VORLIX_ADDRESS_SANITIZER)
-    // Rows are written as they are read, so the reader needs little memory: a damaged length
-    // that makes the library ask for more ends this process instead of crowding out the machine.
-    constexpr rlim_t kAddressSpaceLimit = rlim_t{1} << 30;
-    const rlimit limit{kAddressSpaceLimit, kAddressSpaceLimit};
-    setrlimit(RLIMIT_AS, &limit);
-#endif
-#endif
-#if defined(_WIN32)
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-}
-
-// Once the first word is out, the window is starting and drawing it: the rest of the reading
-// should take only the time the window leaves over.
-void yieldToTheWindow()
-{
-#if defined(__linux__)
-    (void)nice(10);
-#elif defined(_WIN32)
-    SetPriorityClass(GetCurrentProcess(), BELOW_NORMAL_PRIORITY_CLASS);
-#endif
-}
 
 bool writeOut(const std::string& bytes)
 {
@@ -93,18 +37,19 @@ int fail(int code, const std::string& why)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
+    const std::vector<std::string> args = commandLineArguments(argc, argv);
+    if (args.size() != 3) {
         std::fprintf(stderr, "usage: vorlix-words DATABASE QUERY < CONNECT\n");
         return word_stream::kUsage;
     }
-    limitThisProcess();
+    limitThisWordReader();
     std::string connect;
     std::getline(std::cin, connect);
 
     std::string out;
     int failure = word_stream::kUnreadable;
     try {
-        jet::Database db(argv[1]);
+        jet::Database db(args[1]);
         // Like the engine, a file without a password opens with any; one with a password needs
         // exactly that password, letter case included.
         if (!db.password().empty() && db.password() != connectPassword(connect)) {
@@ -113,7 +58,7 @@ int main(int argc, char* argv[])
         failure = word_stream::kQueryFailed;
         bool first = true;
         db.select(
-            argv[2], [&out](jet::Fields names) { word_stream::appendHeader(out, names); },
+            args[2], [&out](jet::Fields names) { word_stream::appendHeader(out, names); },
             [&](jet::Fields values) {
                 word_stream::appendRow(out, values);
                 if (first || out.size() >= kWriteChunk) {

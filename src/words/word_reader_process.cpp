@@ -43,7 +43,8 @@ bool WordReaderProcess::start(const std::string& program, const std::string& dat
     process_->setStandardErrorFile(QProcess::nullDevice());
     process_->start(QString::fromStdString(program),
                     {QString::fromStdString(database), QString::fromStdString(query)});
-    if (!process_->waitForStarted(stallLimitMs)) {
+    if (!process_->waitForStarted(stallLimitMs) || !leash_.hold(process_->processId())) {
+        end();
         startFailed_ = true;
         return false;
     }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/word_reader_limits.h"
+
 class QProcess;
 
 namespace vorlix {
@@ -40,6 +42,7 @@ private:
     int ownExitCode() const;
 
     std::unique_ptr<QProcess> process_;
+    ReaderLeash leash_;
     int stallLimitMs_ = 0;
     bool startFailed_ = false;
     bool stalled_ = false;

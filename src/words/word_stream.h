@@ -14,12 +14,14 @@ namespace vorlix {
 // outcome the output is one line of text saying why, and the exit code says what happened.
 namespace word_stream {
 
+// Clear of the codes with which anything else ends the reader: 1 for a sanitizer's finding, 3 for
+// abort() on Windows, signals and exceptions beyond 127.
 enum ExitCode : int {
     kComplete = 0,
     kUsage = 2,
-    kUnreadable = 3,     // not a Jet file, damaged, or the operating system refuses it
-    kWrongPassword = 4,  // the file is protected by a password other than the one given
-    kQueryFailed = 5,    // the engine rejected the query
+    kUnreadable = 20,     // not a Jet file, damaged, or the operating system refuses it
+    kWrongPassword = 21,  // the file is protected by a password other than the one given
+    kQueryFailed = 22,    // the engine rejected the query
 };
 
 using Fields = std::span<const char* const>;

@@ -1,0 +1,10 @@
+#include "platform/command_line.h"
+
+namespace vorlix {
+
+std::vector<std::string> commandLineArguments(int argc, char* argv[])
+{
+    return {argv, argv + argc};
+}
+
+}  // namespace vorlix
