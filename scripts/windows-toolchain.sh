@@ -1,0 +1,30 @@
+# Sourced by the Windows scripts. windows_toolchain prints the folder of the mingw-w64 toolchain
+# (Qt 6.4.2 and mdbtools 1.0.1 built for Windows, with its toolchain.cmake), or nothing when none
+# is at hand: VORLIX_MINGW_PREFIX when set, else the team's prebuilt copy beside the clone, else the
+# one scripts/build-windows-toolchain.sh built into the user's cache.
+windows_toolchain_cache="${XDG_CACHE_HOME:-$HOME/.cache}/vorlix/mingw64"
+
+windows_toolchain() {
+  local repo candidate
+  repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  for candidate in "${VORLIX_MINGW_PREFIX:-}" "$repo/../shared/windows-toolchain/mingw64" "$windows_toolchain_cache"; do
+    if [ -n "$candidate" ] && [ -f "$candidate/toolchain.cmake" ]; then
+      (cd "$candidate" && pwd)
+      return 0
+    fi
+  done
+}
+
+# wine_session PREFIX: a Wine prefix of this run's own (made on first use), its server held until
+# wine_session_end, so that each program starts in a fraction of a second.
+wine_session() {
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  # A server already held for this prefix serves as well.
+  wineserver -p 2>/dev/null || true
+  wineboot -i >/dev/null 2>&1
+}
+
+wine_session_end() {
+  wineserver -k 2>/dev/null || true
+}
