@@ -13,6 +13,17 @@ QString uniqueKey()
     return QStringLiteral("test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate());
 }
 
+// The name under which Qt's lock files record their machine: only a lock of this machine is
+// known stale when its process has gone.
+QString lockHostName()
+{
+#ifdef _WIN32
+    return qEnvironmentVariable("COMPUTERNAME");
+#else
+    return QSysInfo::machineHostName();
+#endif
+}
+
 }  // namespace
 
 class TestLocalSingleCopy : public QObject {
@@ -55,7 +66,7 @@ private slots:
         QFile stale(lockPath);
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.write(QByteArray("999999\n") + QCoreApplication::applicationName().toUtf8() + "\n" +
-                    QSysInfo::machineHostName().toUtf8() + "\n");
+                    lockHostName().toUtf8() + "\n");
         stale.close();
         LocalSingleCopy afterCrash(key);
         QVERIFY(!afterCrash.anotherCopyRuns());

@@ -20,6 +20,14 @@ namespace {
 using Pairs = std::vector<WordPair>;
 
 const QString kWordbase = QStringLiteral(VORLIX_BIN_DIR "/wordbase");
+
+// mdbtools' own programs, a reader that shares no code with the program's, check the files as
+// well where they are at hand: the Windows build's tests run under Wine with none.
+#ifdef _WIN32
+constexpr bool kMdbToolsAtHand = false;
+#else
+constexpr bool kMdbToolsAtHand = true;
+#endif
 const QString kAccessWithPassword = QStringLiteral(VORLIX_JET_SAMPLES_DIR "/access2003-password-is-password.mdb");
 
 QByteArray tsv(const Pairs& pairs)
@@ -152,6 +160,7 @@ private slots:
 
     void roundTripThroughMdbTools()
     {
+        if (!kMdbToolsAtHand) QSKIP("mdbtools' programs are not at hand");
         QTemporaryDir dir;
         // libmdb's own tools decode text as UCS-2 and print characters beyond the BMP as '?',
         // so emoji are left to the Database round trip.
@@ -177,8 +186,10 @@ private slots:
         const auto result = db.query("select * from word ");
         QCOMPARE(result.columns.size(), size_t(3));
         QVERIFY(result.rows.empty());
-        QCOMPARE(run("mdb-count", {out, "word"}).out.trimmed(), QString("0"));
-        QCOMPARE(run("mdb-tables", {"-1", out}).out, QString("word\n"));
+        if (kMdbToolsAtHand) {
+            QCOMPARE(run("mdb-count", {out, "word"}).out.trimmed(), QString("0"));
+            QCOMPARE(run("mdb-tables", {"-1", out}).out, QString("word\n"));
+        }
     }
 
     void manyRowsNeedAReferencedUsageMap()
@@ -191,7 +202,7 @@ private slots:
         }
         const QString out = build(dir, pairs);
         QCOMPARE(usageMapType(out), 1);  // more data pages than an inline map reaches
-        QCOMPARE(run("mdb-count", {out, "word"}).out.trimmed(), QString("60000"));
+        if (kMdbToolsAtHand) QCOMPARE(run("mdb-count", {out, "word"}).out.trimmed(), QString("60000"));
         Database db(out.toStdString());
         QCOMPARE(db.query("select * from word ").rows, rowsOf(pairs));
     }

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The installer as a user meets it: a silent install into %LOCALAPPDATA%\Programs\Vorlix with a
+# Start menu entry and an entry among the installed programs, the installed program showing its
+# first word, and a silent uninstall that leaves nothing behind but the user's settings.
+source "$(dirname "$0")/wine_session.sh"
+: "${VORLIX_INSTALLER:?the installer}"
+[ -f "$VORLIX_INSTALLER" ] || fail "no installer at $VORLIX_INSTALLER: build it with the target 'installer'"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorlix'
+
+windows_folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
+installed="$(windows_folder LOCALAPPDATA)/Programs/Vorlix"
+start_menu_entry="$(windows_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Vorlix.lnk"
+registry_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k {$1 = ""; $2 = ""; sub(/^ +/, ""); print}'; }
+rm -rf "$installed"
+wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
+
+wine "$VORLIX_INSTALLER" /S
+for file in vorlix.exe vorlix-words.exe wordbase.exe reg.ocx help.html Qt6Core.dll libstdc++-6.dll \
+  platforms/qwindows.dll styles/qwindowsvistastyle.dll uninstall.exe; do
+  check "installed $file" test -f "$installed/$file"
+done
+check "a Start menu entry" test -f "$start_menu_entry"
+check "listed among the installed programs" test "$(registry_value "$uninstall_key" DisplayName)" = Vorlix
+check "with its version" test "$(registry_value "$uninstall_key" DisplayVersion)" = "1.0"
+check "and its uninstaller" bash -c "[[ '$(registry_value "$uninstall_key" UninstallString)' == *uninstall.exe* ]]"
+
+started=$(date +%s%N)
+wine "$(winepath -w "$installed/vorlix.exe")" >/dev/null 2>&1 & pids+=($!)
+word_window >/dev/null || fail "the installed program shows no word window"
+echo "the installed program showed its first word after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+check "it found its word database" test "$(settings_value xxx)" = "REG_SZ 1"
+wine reg add "$run_key" /v vorlix1.0 /t REG_SZ /d "$(winepath -w "$installed/vorlix.exe")" /f >/dev/null
+pkill -9 -f 'vorlix\.exe' || true
+sleep 0.5
+
+# The uninstaller runs on from a copy of itself: wait for it to finish.
+wine "$(winepath -w "$installed/uninstall.exe")" /S
+for _ in $(seq 100); do [ -e "$installed" ] || break; sleep 0.2; done
+check "the program folder is gone" test ! -e "$installed"
+check "the Start menu entry is gone" test ! -e "$start_menu_entry"
+check "no longer listed among the installed programs" bash -c "! wine reg query '$uninstall_key' >/dev/null 2>&1"
+check "the start-at-log-on value is gone" test -z "$(registry_value "$run_key" vorlix1.0)"
+check "the settings stay" test "$(settings_value xxx)" = "REG_SZ 1"
+echo "all checks passed"

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The real Windows program under Wine, seen from Windows itself and driven with the X pointer:
+# the first word, a frameless window on top in the desktop colour, the drag, the menu, one copy,
+# Exit, the settings in the registry, and a word reader that ends with the program.
+source "$(dirname "$0")/wine_session.sh"
+: "${VORLIX_TEST_DB:?word database to install as reg.ocx}"
+
+folder="$work/Vorlix"
+make_program_folder "$folder" "$VORLIX_TEST_DB"
+program="$(winepath -w "$folder/vorlix.exe")"
+start_vorlix() { wine "$program" >/dev/null 2>&1 & pids+=($!); }
+running() { pgrep -f 'vorlix\.exe' >/dev/null; }
+
+started=$(date +%s%N)
+start_vorlix
+read -r hwnd style exstyle left top right bottom < <(word_window) || fail "no word window appeared"
+echo "word window $hwnd at $left,$top-$right,$bottom, shown after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+
+check "a windowed program: no console opens with it" \
+  bash -c "x86_64-w64-mingw32-objdump -p '$folder/vorlix.exe' | grep -q 'Windows GUI'"
+check "frameless: no caption" test $(( 0x$style & 0x00C00000 )) -eq 0
+check "on top of other windows" test $(( 0x$exstyle & 0x8 )) -ne 0
+read -r fit_w fit_h < <(wine "$VORLIX_BIN_DIR/fit_probe.exe" "rain  |  la lluvia" | tr -d '\r')
+check "sized to the first word (${right}-${left} x ${bottom}-${top} vs ${fit_w}x${fit_h})" \
+  test $((right - left)) -eq "$fit_w" -a $((bottom - top)) -eq "$fit_h"
+check "in the desktop colour" test "$(probe pixel $((left + 2)) $((bottom - 3)))" = "$(probe desktop-colour)"
+check "first start stored the first-run settings" \
+  test "$(settings_value n)" = "REG_SZ 5000" -a "$(settings_value guage)" = "REG_SZ 29" -a "$(settings_value xxx)" = "REG_SZ 1"
+
+# A left drag moves the window by exactly the pointer's way.
+cx=$(( (left + right) / 2 )); cy=$(( (top + bottom) / 2 ))
+xdotool mousemove "$cx" "$cy"; sleep 0.3
+xdotool mousedown 1; sleep 0.3
+for step in 1 2 3 4 5; do xdotool mousemove $((cx + step * 20)) $((cy + step * 10)); sleep 0.1; done
+xdotool mouseup 1; sleep 0.5
+read -r _ _ _ left2 top2 _ _ < <(word_window)
+check "a left drag moves the window by (100, 50): moved by ($((left2 - left)), $((top2 - top)))" \
+  test $((left2 - left)) -eq 100 -a $((top2 - top)) -eq 50
+
+# A right click opens the menu; Escape closes it.
+xdotool mousemove $((left2 + 10)) $((top2 + 10)) click 3
+menu=""
+for _ in $(seq 30); do menu="$(probe windows | awk '$2 ~ /Popup/ {print $1}')"; [ -n "$menu" ] && break; sleep 0.1; done
+check "a right click opens the menu" test -n "$menu"
+xdotool key Escape; sleep 0.3
+check "Escape closes it" test -z "$(probe windows | awk '$2 ~ /Popup/ {print $1}')"
+
+# A second start, with another window in front, ends at once and brings the first forward.
+wine notepad >/dev/null 2>&1 & pids+=($!)
+sleep 2
+second_started=$(date +%s)
+wine "$program" >/dev/null 2>&1 || true
+check "the second copy ended within 10 s" test $(( $(date +%s) - second_started )) -le 10
+check "one word window" test "$(probe windows | awk '$2 ~ /Tool/' | wc -l)" -eq 1
+foreground=""
+for _ in $(seq 30); do foreground="$(probe foreground)"; [ "$foreground" = "$hwnd" ] && break; sleep 0.1; done
+check "the first copy came to the front" test "$foreground" = "$hwnd"
+pkill -f notepad.exe || true
+
+# Exit, from the menu, ends the program.
+xdotool mousemove $((left2 + 10)) $((top2 + 10)) click 3; sleep 0.5
+xdotool key e
+for _ in $(seq 50); do running || break; sleep 0.1; done
+check "Exit ends the program" bash -c '! pgrep -f "vorlix\.exe" >/dev/null'
+
+# A damaged file keeps the reader busy; the program killed outright takes it along.
+cp "$VORLIX_DAMAGED_DIR/hangs-1.mdb" "$folder/reg.ocx"
+start_vorlix
+for _ in $(seq 100); do pgrep -f 'vorlix-words\.exe' >/dev/null && break; sleep 0.05; done
+check "the word reader runs" pgrep -f 'vorlix-words\.exe'
+pkill -9 -f 'vorlix\.exe'
+for _ in $(seq 50); do pgrep -f 'vorlix-words\.exe' >/dev/null || break; sleep 0.1; done
+check "the reader ended with the program" bash -c '! pgrep -f "vorlix-words\.exe" >/dev/null'
+echo "all checks passed"

@@ -1,0 +1,74 @@
+// Tells what Windows itself knows of the program's windows, for the tests that drive the real
+// program under Wine: Wine shows a frameless tool window as an X window no window manager
+// handles, so X has nothing to say about its frame or stacking.
+//   window_probe windows          one line a visible top-level window of a vorlix.exe:
+//                                 HWND CLASS STYLE EXSTYLE LEFT TOP RIGHT BOTTOM (numbers in hex
+//                                 for the handle and the styles)
+//   window_probe foreground       the handle of the window in front
+//   window_probe pixel X Y        the colour at a point of the screen, RRGGBB
+//   window_probe desktop-colour   the colour scheme's desktop colour, RRGGBB
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+namespace {
+
+bool ofTheProgram(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return false;
+    wchar_t image[MAX_PATH] = {};
+    DWORD length = MAX_PATH;
+    const bool named = QueryFullProcessImageNameW(process, 0, image, &length) != FALSE;
+    CloseHandle(process);
+    const wchar_t* name = std::wcsrchr(image, L'\\');
+    return named && name && _wcsicmp(name + 1, L"vorlix.exe") == 0;
+}
+
+BOOL CALLBACK printWindow(HWND window, LPARAM)
+{
+    if (!IsWindowVisible(window) || !ofTheProgram(window)) return TRUE;
+    char className[256] = {};
+    GetClassNameA(window, className, sizeof className);
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::printf("%llx %s %lx %lx %ld %ld %ld %ld\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)),
+                className, static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)),
+                static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)), r.left, r.top, r.right, r.bottom);
+    return TRUE;
+}
+
+void printColour(COLORREF c)
+{
+    std::printf("%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc == 2 && std::strcmp(argv[1], "windows") == 0) {
+        EnumWindows(printWindow, 0);
+    } else if (argc == 2 && std::strcmp(argv[1], "foreground") == 0) {
+        std::printf("%llx\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(GetForegroundWindow())));
+    } else if (argc == 4 && std::strcmp(argv[1], "pixel") == 0) {
+        HDC screen = GetDC(nullptr);
+        printColour(GetPixel(screen, std::atoi(argv[2]), std::atoi(argv[3])));
+        ReleaseDC(nullptr, screen);
+    } else if (argc == 2 && std::strcmp(argv[1], "desktop-colour") == 0) {
+        printColour(GetSysColor(COLOR_DESKTOP));
+    } else {
+        std::fprintf(stderr, "usage: window_probe windows | foreground | pixel X Y | desktop-colour\n");
+        return 2;
+    }
+    return 0;
+}

@@ -1,0 +1,59 @@
+# Sourced by the Windows end-to-end tests. They run inside the Wine session and on the display that
+# scripts/test-windows.sh provides (WINEPREFIX, DISPLAY), one at a time, and clean up after
+# themselves: the program's settings, its start-at-log-on value and any copy still running.
+set -euo pipefail
+
+: "${WINEPREFIX:?run by scripts/test-windows.sh, which provides the Wine session}"
+: "${VORLIX_BIN_DIR:?folder of the programs of the Windows build}"
+export WINEDEBUG=-all
+
+work="$(mktemp -d)"
+settings_key='HKCU\Software\VB and VBA Program Settings\kestry\vorlix1.0'
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  pkill -9 -f 'vorlix(-words)?\.exe' 2>/dev/null || true
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+  wine reg delete "$run_key" /v vorlix1.0 /f >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cleanup_before() { pkill -9 -f 'vorlix(-words)?\.exe' 2>/dev/null || true; wine reg delete "$settings_key" /f >/dev/null 2>&1 || true; }
+cleanup_before
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+check() { local what="$1"; shift; if "$@"; then echo "ok - $what"; else fail "$what"; fi; }
+
+probe() { wine "$VORLIX_BIN_DIR/window_probe.exe" "$@" | tr -d '\r'; }
+
+# A program folder as a user has it: the programs, their DLLs and plugins, and a word database.
+make_program_folder() {
+  local folder="$1" database="$2"
+  mkdir -p "$folder"
+  cp "$VORLIX_BIN_DIR"/vorlix.exe "$VORLIX_BIN_DIR"/vorlix-words.exe "$VORLIX_BIN_DIR"/*.dll \
+    "$VORLIX_BIN_DIR"/help.html "$folder/"
+  rm -f "$folder/Qt6Test.dll"
+  mkdir -p "$folder/platforms" "$folder/styles"
+  cp "$VORLIX_BIN_DIR/platforms/qwindows.dll" "$folder/platforms/"
+  cp "$VORLIX_BIN_DIR/styles/qwindowsvistastyle.dll" "$folder/styles/"
+  cp "$database" "$folder/reg.ocx"
+}
+
+# word_window: waits for the program's word window; prints "HWND STYLE EXSTYLE LEFT TOP RIGHT BOTTOM".
+word_window() {
+  local line
+  for _ in $(seq 200); do
+    line="$(probe windows | awk '$2 ~ /Tool/ {print $1, $3, $4, $5, $6, $7, $8; exit}')"
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# windows_of_the_program: how many visible top-level windows the program has.
+windows_of_the_program() { probe windows | wc -l; }
+
+settings_value() {
+  wine reg query "$settings_key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v k="$1" '$1 == k {print $2, $3}'
+}
