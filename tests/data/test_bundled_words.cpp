@@ -16,6 +16,17 @@ const std::string kWordList = VORLIX_SOURCE_DIR "/data/words.tsv";
 const std::string kBundledDatabase = VORLIX_BIN_DIR "/reg.ocx";
 constexpr size_t kMinimumPairsPerCategory = 40;
 
+// The numbers a learner counts through, in the English the list writes them.
+const QStringList kCardinalsZeroToThirty = {
+    "zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten",
+    "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen",
+    "twenty", "twenty-one", "twenty-two", "twenty-three", "twenty-four", "twenty-five", "twenty-six",
+    "twenty-seven", "twenty-eight", "twenty-nine", "thirty"};
+const QStringList kOrdinalsFirstToTwentieth = {
+    "first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth",
+    "eleventh", "twelfth", "thirteenth", "fourteenth", "fifteenth", "sixteenth", "seventeenth", "eighteenth",
+    "nineteenth", "twentieth"};
+
 std::vector<std::vector<std::string>> rowsOf(const std::vector<WordPair>& pairs)
 {
     std::vector<std::vector<std::string>> rows;
@@ -65,6 +76,29 @@ private slots:
         for (const auto& [category, words] : byCategory) {
             QVERIFY2(known.count(category), qPrintable(QString("unknown category \"%1\"").arg(category.c_str())));
         }
+    }
+
+    void numberRunHasNoGaps_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("run");
+        QTest::newRow("cardinals 0 to 30") << "Cardinal Numbers" << kCardinalsZeroToThirty;
+        QTest::newRow("ordinals 1st to 20th") << "Ordinal numbers" << kOrdinalsFirstToTwentieth;
+    }
+
+    void numberRunHasNoGaps()
+    {
+        QFETCH(QString, category);
+        QFETCH(QStringList, run);
+        QStringList english;
+        for (const WordPair& p : pairs_) {
+            if (p.category == category.toStdString()) english << QString::fromStdString(p.english);
+        }
+        QStringList missing;
+        for (const QString& number : run) {
+            if (!english.contains(number)) missing << number;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(category + " lacks " + missing.join(", ")));
     }
 
     void bundledDatabaseHoldsTheListInOrder()
