@@ -101,6 +101,21 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(category + " lacks " + missing.join(", ")));
     }
 
+    // "el ordenador / la computadora": Spain's word, then Latin America's (in Ordinal numbers, the
+    // masculine, then the feminine). Anything else with a slash is a slip the reader would stumble on.
+    void aSlashSeparatesExactlyTwoForms()
+    {
+        for (const WordPair& p : pairs_) {
+            const std::string& value = p.spanish;
+            const size_t slash = value.find('/');
+            if (slash == std::string::npos) continue;
+            const bool wellFormed = value.find('/', slash + 1) == std::string::npos && slash >= 2
+                                    && slash + 2 < value.size() && value.compare(slash - 1, 3, " / ") == 0
+                                    && value.find("  ") == std::string::npos;
+            QVERIFY2(wellFormed, qPrintable(QString("%1: \"%2\"").arg(p.category.c_str(), p.spanish.c_str())));
+        }
+    }
+
     void bundledDatabaseHoldsTheListInOrder()
     {
         vorlix::jet::Database db(kBundledDatabase);
