@@ -16,6 +16,17 @@ const std::string kWordList = VORLIX_SOURCE_DIR "/data/words.tsv";
 const std::string kBundledDatabase = VORLIX_BIN_DIR "/reg.ocx";
 constexpr size_t kMinimumPairsPerCategory = 40;
 
+// The numbers a learner counts through, in the English the list writes them.
+const QStringList kCardinalsZeroToThirty = {
+    "zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten",
+    "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen",
+    "twenty", "twenty-one", "twenty-two", "twenty-three", "twenty-four", "twenty-five", "twenty-six",
+    "twenty-seven", "twenty-eight", "twenty-nine", "thirty"};
+const QStringList kOrdinalsFirstToTwentieth = {
+    "first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth",
+    "eleventh", "twelfth", "thirteenth", "fourteenth", "fifteenth", "sixteenth", "seventeenth", "eighteenth",
+    "nineteenth", "twentieth"};
+
 std::vector<std::vector<std::string>> rowsOf(const std::vector<WordPair>& pairs)
 {
     std::vector<std::vector<std::string>> rows;
@@ -64,6 +75,44 @@ private slots:
         // A row under any other name could never be shown, since the program only asks for these.
         for (const auto& [category, words] : byCategory) {
             QVERIFY2(known.count(category), qPrintable(QString("unknown category \"%1\"").arg(category.c_str())));
+        }
+    }
+
+    void numberRunHasNoGaps_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("run");
+        QTest::newRow("cardinals 0 to 30") << "Cardinal Numbers" << kCardinalsZeroToThirty;
+        QTest::newRow("ordinals 1st to 20th") << "Ordinal numbers" << kOrdinalsFirstToTwentieth;
+    }
+
+    void numberRunHasNoGaps()
+    {
+        QFETCH(QString, category);
+        QFETCH(QStringList, run);
+        QStringList english;
+        for (const WordPair& p : pairs_) {
+            if (p.category == category.toStdString()) english << QString::fromStdString(p.english);
+        }
+        QStringList missing;
+        for (const QString& number : run) {
+            if (!english.contains(number)) missing << number;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(category + " lacks " + missing.join(", ")));
+    }
+
+    // "el ordenador / la computadora": Spain's word, then Latin America's (in Ordinal numbers, the
+    // masculine, then the feminine). Anything else with a slash is a slip the reader would stumble on.
+    void aSlashSeparatesExactlyTwoForms()
+    {
+        for (const WordPair& p : pairs_) {
+            const std::string& value = p.spanish;
+            const size_t slash = value.find('/');
+            if (slash == std::string::npos) continue;
+            const bool wellFormed = value.find('/', slash + 1) == std::string::npos && slash >= 2
+                                    && slash + 2 < value.size() && value.compare(slash - 1, 3, " / ") == 0
+                                    && value.find("  ") == std::string::npos;
+            QVERIFY2(wellFormed, qPrintable(QString("%1: \"%2\"").arg(p.category.c_str(), p.spanish.c_str())));
         }
     }
 
