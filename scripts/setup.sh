@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev mdbtools mdbtools-dev
   fonts-liberation2
   xvfb openbox xdotool x11-utils x11-apps
+  weston qt6-wayland
 )
 missing=()
 for p in "${packages[@]}"; do
