@@ -93,8 +93,8 @@ void WordReaderProcess::logTheEnd(const std::string& database)
         keepErrorOutput();
         const QString how = status == QProcess::NormalExit ? QStringLiteral("ended with exit code %1").arg(code)
                                                            : QStringLiteral("was ended by a signal");
-        qCDebug(wordsLog).noquote() << process_->program() << "on" << QString::fromStdString(database) << how
-                                    << "after" << bytesTaken_ << "bytes; its error output:"
+        qCDebug(wordsLog).noquote() << process_->program() << "on" << QString::fromStdString(database)
+                                    << how + QStringLiteral("; its error output:")
                                     << QString::fromStdString(errorOutput_.empty() ? "none" : "\n" + errorOutput_);
     });
 }
