@@ -72,7 +72,8 @@ void limitThisProcess()
 void yieldToTheWindow()
 {
 #if defined(__linux__)
-    (void)nice(10);
+    // A reader that cannot step back reads at the priority it has.
+    [[maybe_unused]] const int priority = nice(10);
 #elif defined(_WIN32)
     SetPriorityClass(GetCurrentProcess(), BELOW_NORMAL_PRIORITY_CLASS);
 #endif
