@@ -35,6 +35,8 @@ int main(int argc, char* argv[])
     int argumentCount = static_cast<int>(arguments.size());
     arguments.push_back(nullptr);
     QApplication app(argumentCount, arguments.data());
+    // The installed desktop entry: Wayland compositors and task managers find the icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.kestry.Vorlix"));
     // The word window has no task-bar button, and closing the options dialog must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
 
