@@ -67,8 +67,8 @@ bool WordReaderProcess::waitForOutput()
     if (process_->state() == QProcess::NotRunning) return false;
     if (process_->waitForReadyRead(stallLimitMs_)) return true;
     if (process_->state() != QProcess::NotRunning) {
-        qCDebug(wordsLog).noquote() << "the word reader wrote nothing for" << stallLimitMs_ << "ms after"
-                                    << bytesTaken_ << "bytes: taken to hang on a damaged file, and ended";
+        qCDebug(wordsLog).noquote() << "the word reader wrote nothing for" << stallLimitMs_ << "ms after" << bytesTaken_
+                                    << "bytes: taken to hang on a damaged file, and ended";
         stalled_ = true;
         end();
     }

@@ -254,13 +254,12 @@ private slots:
         QFETCH(QString, ending);
         QLoggingCategory::setFilterRules(QStringLiteral("vorlix.words.debug=true"));
         if (how == "hang") {
-            QTest::ignoreMessage(QtDebugMsg,
-                                 QRegularExpression("^the word reader wrote nothing for 500 ms after [1-9][0-9]* bytes"));
+            QTest::ignoreMessage(
+                QtDebugMsg, QRegularExpression("^the word reader wrote nothing for 500 ms after [1-9][0-9]* bytes"));
         }
-        QTest::ignoreMessage(
-            QtDebugMsg, QRegularExpression("failing_word_reader on .*/program_password.mdb " + ending +
-                                               "; its error output: \\nwarning: page 3 .*\\n$",
-                                           QRegularExpression::DotMatchesEverythingOption));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("failing_word_reader on .*/program_password.mdb " + ending +
+                                                                "; its error output: \\nwarning: page 3 .*\\n$",
+                                                            QRegularExpression::DotMatchesEverythingOption));
         {
             DataControl data = failingSource(how.constData());
             QVERIFY(data.Refresh());
