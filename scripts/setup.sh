@@ -7,7 +7,7 @@ packages=(
   fonts-liberation2
   xvfb openbox xdotool x11-utils x11-apps
   weston qt6-wayland
-  lintian desktop-file-utils appstream
+  file lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
