@@ -16,7 +16,7 @@ cmake --build "$build" -j2 --target "fuzz_$target" wordbase
 corpus="$build/fuzz-corpus-$target"
 mkdir -p "$corpus" "$here/fuzz-out"
 if [ "$target" = open_and_read ]; then
-  cp "$here"/../shared/jet-samples/*.mdb "$corpus/" 2>/dev/null || true
+  cp "$here"/tests/data/jet-samples/*.mdb "$corpus/"
   "$build/bin/wordbase" "$here/tests/data/small_words.tsv" "$corpus/small_words.mdb"
 fi
 ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 \

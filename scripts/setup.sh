@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev mdbtools mdbtools-dev
   fonts-liberation2
   xvfb openbox xdotool x11-utils x11-apps
+  weston qt6-wayland
+  file lintian desktop-file-utils appstream
 )
 if [ "${1:-}" = windows ]; then
   # qt6-base-dev-tools: the host's moc and rcc build the Windows program too. wine32: NSIS makes

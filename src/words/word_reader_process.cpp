@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QProcess>
 
+#include "app/logging.h"
 #include "words/word_stream.h"
 
 namespace vorlix {
@@ -13,6 +14,8 @@ namespace {
 
 // A failing reader writes one line about why; any more is not a reason.
 constexpr size_t kReasonLength = 1024;
+// A damaged file can make the library warn without end; the start of it tells what went wrong.
+constexpr size_t kErrorOutputKept = 16 * 1024;
 
 }  // namespace
 
@@ -39,8 +42,12 @@ bool WordReaderProcess::start(const std::string& program, const std::string& dat
                               const std::string& connect, int stallLimitMs)
 {
     stallLimitMs_ = stallLimitMs;
-    // The library's warnings about damaged pages would only pile up unread.
-    process_->setStandardErrorFile(QProcess::nullDevice());
+    if (wordsLog().isDebugEnabled()) {
+        logTheEnd(database);
+    } else {
+        // The library's warnings about damaged pages would only pile up unread.
+        process_->setStandardErrorFile(QProcess::nullDevice());
+    }
     process_->start(QString::fromStdString(program),
                     {QString::fromStdString(database), QString::fromStdString(query)});
     if (!process_->waitForStarted(stallLimitMs) || !leash_.hold(process_->processId())) {
@@ -61,6 +68,8 @@ bool WordReaderProcess::waitForOutput()
     if (process_->state() == QProcess::NotRunning) return false;
     if (process_->waitForReadyRead(stallLimitMs_)) return true;
     if (process_->state() != QProcess::NotRunning) {
+        qCDebug(wordsLog).noquote() << "the word reader wrote nothing for" << stallLimitMs_ << "ms after" << bytesTaken_
+                                    << "bytes: taken to hang on a damaged file, and ended";
         stalled_ = true;
         end();
     }
@@ -73,8 +82,29 @@ std::string_view WordReaderProcess::takeOutput()
     // into the recordset, and nothing is allocated a piece.
     output_.resize(static_cast<size_t>(process_->bytesAvailable()));
     output_.resize(static_cast<size_t>(std::max<qint64>(0, process_->read(output_.data(), static_cast<qint64>(output_.size())))));
+    bytesTaken_ += output_.size();
     if (firstOutput_.size() < kReasonLength) firstOutput_ += output_.substr(0, kReasonLength - firstOutput_.size());
     return output_;
+}
+
+void WordReaderProcess::logTheEnd(const std::string& database)
+{
+    QObject::connect(process_.get(), &QProcess::readyReadStandardError, [this] { keepErrorOutput(); });
+    QObject::connect(process_.get(), &QProcess::finished, [this, database](int code, QProcess::ExitStatus status) {
+        keepErrorOutput();
+        const QString how = status == QProcess::NormalExit ? QStringLiteral("ended with exit code %1").arg(code)
+                                                           : QStringLiteral("was ended by a signal");
+        qCDebug(wordsLog).noquote() << process_->program() << "on" << QString::fromStdString(database)
+                                    << how + QStringLiteral("; its error output:")
+                                    << QString::fromStdString(errorOutput_.empty() ? "none" : "\n" + errorOutput_);
+    });
+}
+
+void WordReaderProcess::keepErrorOutput()
+{
+    const QByteArray more = process_->readAllStandardError();
+    const size_t room = kErrorOutputKept - std::min(kErrorOutputKept, errorOutput_.size());
+    errorOutput_.append(more.constData(), std::min(room, static_cast<size_t>(more.size())));
 }
 
 WordReaderProcess::Outcome WordReaderProcess::outcome() const

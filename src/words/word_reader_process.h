@@ -40,6 +40,9 @@ private:
     void end();
     // The reader's exit code; -1 when something else ended it (a signal, a kill).
     int ownExitCode() const;
+    // For the words log: how the reader ended, with the start of its error output.
+    void logTheEnd(const std::string& database);
+    void keepErrorOutput();
 
     std::unique_ptr<QProcess> process_;
     ReaderLeash leash_;
@@ -48,6 +51,8 @@ private:
     bool stalled_ = false;
     std::string output_;
     std::string firstOutput_;  // the start of what the reader wrote: a failure's reason
+    size_t bytesTaken_ = 0;
+    std::string errorOutput_;  // kept only while the words log is on
 };
 
 // vorlix-words in the running program's own folder.

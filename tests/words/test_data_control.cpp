@@ -240,6 +240,34 @@ private slots:
         QVERIFY2(QString::fromStdString(data.detail()).startsWith("the word reader cannot be started: "), data.detail().c_str());
     }
 
+    void theWordsLogSaysHowTheReaderEndedAndWhatItSaid_data()
+    {
+        QTest::addColumn<QByteArray>("how");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("crash") << QByteArray("crash") << "was ended by a signal";
+        QTest::newRow("hang") << QByteArray("hang") << "was ended by a signal";
+        QTest::newRow("cut short") << QByteArray("cut-short") << "ended with exit code 0";
+    }
+    void theWordsLogSaysHowTheReaderEndedAndWhatItSaid()
+    {
+        QFETCH(QByteArray, how);
+        QFETCH(QString, ending);
+        QLoggingCategory::setFilterRules(QStringLiteral("vorlix.words.debug=true"));
+        if (how == "hang") {
+            QTest::ignoreMessage(
+                QtDebugMsg, QRegularExpression("^the word reader wrote nothing for 500 ms after [1-9][0-9]* bytes"));
+        }
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("failing_word_reader on .*/program_password.mdb " + ending +
+                                                                "; its error output: \\nwarning: page 3 .*\\n$",
+                                                            QRegularExpression::DotMatchesEverythingOption));
+        {
+            DataControl data = failingSource(how.constData());
+            QVERIFY(data.Refresh());
+            QVERIFY(!data.finishLoading());
+        }
+        QLoggingCategory::setFilterRules(QString());
+    }
+
     void queryTheEngineRejects()
     {
         // An Access file with no table `word`.

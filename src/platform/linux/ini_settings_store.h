@@ -20,6 +20,8 @@ public:
     QString fileName() const { return settings_.fileName(); }
 
 private:
+    void logFileName() const;
+
     mutable QSettings settings_;
 };
 

@@ -37,7 +37,8 @@ void limitThisWordReader()
 
 void yieldToTheWindow()
 {
-    (void)nice(10);
+    // A reader that cannot step back reads at the priority it has.
+    [[maybe_unused]] const int priority = nice(10);
 }
 
 // Here the reader sets every limit itself, before the program gives it a file.

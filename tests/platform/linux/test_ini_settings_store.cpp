@@ -57,6 +57,19 @@ private slots:
         IniSettingsStore store(config.filePath("kestry/vorlix1.0.ini"));
         QVERIFY(!store.set("n", "5000"));
     }
+
+    void theSettingsLogNamesTheFileAndAFailedWrite()
+    {
+        QTemporaryDir config;
+        QVERIFY(QDir(config.path()).mkpath("kestry/vorlix1.0.ini"));
+        const QString file = config.filePath("kestry/vorlix1.0.ini");
+        QLoggingCategory::setFilterRules(QStringLiteral("vorlix.settings.debug=true"));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable("settings file: " + file));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable("cannot write n to " + file + " (no access)"));
+        IniSettingsStore store(file);
+        QVERIFY(!store.set("n", "5000"));
+        QLoggingCategory::setFilterRules(QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIniSettingsStore)

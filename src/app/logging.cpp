@@ -1,0 +1,9 @@
+#include "app/logging.h"
+
+namespace vorlix {
+
+// Info and above by default: everything logged here is debug output, so nothing shows unasked.
+Q_LOGGING_CATEGORY(wordsLog, "vorlix.words", QtInfoMsg)
+Q_LOGGING_CATEGORY(settingsLog, "vorlix.settings", QtInfoMsg)
+
+}  // namespace vorlix

@@ -1,0 +1,7 @@
+# Sourced by the package tests: $deb, the one package cpack made for them.
+: "${VORLIX_PACKAGE_DIR:?folder with the built .deb}"
+shopt -s nullglob
+debs=("$VORLIX_PACKAGE_DIR"/vorlix_*.deb)
+shopt -u nullglob
+[ "${#debs[@]}" -eq 1 ] || { echo "FAIL: expected one vorlix_*.deb in $VORLIX_PACKAGE_DIR, found ${#debs[@]}" >&2; exit 1; }
+deb="${debs[0]}"
