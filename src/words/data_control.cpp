@@ -26,7 +26,9 @@ bool DataControl::Refresh()
     loading_ = reader_->start(readerProgram, DatabaseName, RecordSource, Connect, stallLimitMs);
     while (loading_ && words_.recordset().RecordCount() == 0 && readMore()) {
     }
-    if (loading_ && reader_->outcome() == WordReaderProcess::Outcome::Running) return true;
+    // With a first row in, finishLoading takes the rest and tells of any failure, whether or not
+    // the reader has ended by now: what the user sees must not hang on how fast the reader was.
+    if (loading_ && words_.recordset().RecordCount() > 0) return true;
     if (conclude()) return true;
     words_ = WordStreamReceiver();
     return false;

@@ -93,7 +93,7 @@ void WordReaderProcess::logTheEnd(const std::string& database)
     QObject::connect(process_.get(), &QProcess::finished, [this, database](int code, QProcess::ExitStatus status) {
         keepErrorOutput();
         const QString how = status == QProcess::NormalExit ? QStringLiteral("ended with exit code %1").arg(code)
-                                                           : QStringLiteral("was ended by a signal");
+                                                           : QStringLiteral("crashed or was killed");
         qCDebug(wordsLog).noquote() << process_->program() << "on" << QString::fromStdString(database)
                                     << how + QStringLiteral("; its error output:")
                                     << QString::fromStdString(errorOutput_.empty() ? "none" : "\n" + errorOutput_);

@@ -15,8 +15,19 @@ namespace vorlix {
 
 void limitThisWordReader()
 {
+    // A reader that crashes on a damaged file ends there and then, with the crash's own code,
+    // which the program reads as a crash: no error box for the user to close (Wine would start
+    // its debugger), which would also keep the reader alive until then.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* crash) -> LONG {
+        TerminateProcess(GetCurrentProcess(), crash->ExceptionRecord->ExceptionCode);
+        return EXCEPTION_EXECUTE_HANDLER;
+    });
     // The word stream is bytes: no line-end translation on the way to the program.
     _setmode(_fileno(stdout), _O_BINARY);
+    // What the Jet library says about a damaged file reaches the program as it is said, also
+    // from a reader that is ended later; the runtime would otherwise hold it back in a buffer.
+    std::setvbuf(stderr, nullptr, _IONBF, 0);
 }
 
 void yieldToTheWindow()
