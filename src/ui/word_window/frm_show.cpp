@@ -53,9 +53,7 @@ FrmShow::FrmShow(WordWindowServices services)
     resize(twipsToPixels(5100, dpi()), twipsToPixels(2625, dpi()));
 
     LB = new QLabel(this);
-    LB->setFont(arial(12));
-    LB->setWordWrap(true);
-    LB->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setUpLineLabel(*LB);
     QPalette text = LB->palette();
     text.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
     LB->setPalette(text);
@@ -63,9 +61,10 @@ FrmShow::FrmShow(WordWindowServices services)
                     twipsToPixels(240, dpi()));
     LB->installEventFilter(this);
 
-    // Measures the line on one line; never shown.
+    // Holds the line on one line; never shown.
     lb0 = new QLabel(this);
-    lb0->setFont(arial(12));
+    lb0->setFont(LB->font());
+    lb0->setTextFormat(Qt::PlainText);
     lb0->hide();
 
     // The bound labels only hold the row's values for the line; they are not part of what is shown.
@@ -184,7 +183,7 @@ void FrmShow::showNotice(const QString& line)
 void FrmShow::AdjustSize()
 {
     lb0->setText(LB->text());
-    const QtTextMeasurer measure(lb0->font(), dpi());
+    const QtTextMeasurer measure(*LB);
     const LineFit fit = fitLine(LB->text().toStdString(), measure);
     LB->resize(measure.labelPixels(fit.labelWidth), twipsToPixels(fit.labelHeight, dpi()));
     resize(LB->width() + twipsToPixels(kWindowExtraWidth, dpi()),

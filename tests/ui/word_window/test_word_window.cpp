@@ -76,7 +76,7 @@ private slots:
         f.installDatabase();
         FrmShow& w = f.start();
         const double dpi = w.logicalDpiX();
-        const QtTextMeasurer measure(w.lb0->font(), dpi);
+        const QtTextMeasurer measure(*w.LB);
         const LineFit fit = fitLine(f.line().toStdString(), measure);
         QCOMPARE(w.LB->width(), measure.labelPixels(fit.labelWidth));
         QCOMPARE(w.width(), w.LB->width() + twipsToPixels(200, dpi));
