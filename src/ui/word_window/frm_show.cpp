@@ -186,6 +186,8 @@ void FrmShow::AdjustSize()
     const QtTextMeasurer measure(*LB);
     const LineFit fit = fitLine(LB->text().toStdString(), measure);
     LB->resize(measure.labelPixels(fit.labelWidth), twipsToPixels(fit.labelHeight, dpi()));
+    // Qt resizes a window where it thinks the window stands.
+    syncPosition();
     resize(LB->width() + twipsToPixels(kWindowExtraWidth, dpi()),
            LB->height() + twipsToPixels(kWindowExtraHeight, dpi()));
 
@@ -200,6 +202,15 @@ void FrmShow::AdjustSize()
     }
     LB->repaint();
     repaint();
+}
+
+void FrmShow::syncPosition()
+{
+    // Qt resizes the window, starts the window manager's move and maps points to the screen by its
+    // own record of where the window stands. Where that record has fallen behind (see
+    // windowPosition), it is set to the window's true place, which leaves the window where it is.
+    const QPoint at = windowPosition(*this);
+    if (at != pos()) move(at);
 }
 
 void FrmShow::activate()
@@ -230,13 +241,11 @@ void FrmShow::Form_MouseDown(Qt::MouseButton button, QPoint where)
 {
     if (button == Qt::RightButton) mnumain->exec(QCursor::pos());
     if (button == Qt::LeftButton) {
-        // The window manager's own move; where it refuses, the window follows the pointer here.
-        // Qt 6.4 on X11 starts that move from the pointer's position inside the window instead of
-        // on the screen, so the window would jump by its own position: X11 moves it here too.
-        const bool systemMove = QGuiApplication::platformName() != QLatin1String("xcb") && windowHandle() &&
-                                windowHandle()->startSystemMove();
-        // The pointer's place in the window is the one thing known for sure here: under some window
-        // managers the window's own idea of its position lags behind where it stands.
+        // The window manager's own move starts from the pointer's place on the screen, which Qt
+        // works out from where it thinks the window stands.
+        syncPosition();
+        // Without a window manager that moves windows, the window follows the pointer here.
+        const bool systemMove = windowHandle() && windowHandle()->startSystemMove();
         if (!systemMove) dragOffset_ = where;
     }
 }
