@@ -26,4 +26,8 @@ void applyStacking(QWidget& window, bool topmost);
 // it: on X11 Qt's own record can stay behind after the window manager has placed the window.
 QPoint windowPosition(const QWidget& window);
 
+// Once, before the dialog is first shown: its title bar gets the close box only, whatever else
+// the window manager would add.
+void offerCloseBoxOnly(QWidget& dialog);
+
 }  // namespace vorlix

@@ -1,5 +1,7 @@
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -28,10 +30,32 @@ xcb_connection_t* x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
+xcb_atom_t atom(xcb_connection_t* x, std::string_view name)
+{
+    const auto reply = owned(xcb_intern_atom_reply(
+        x, xcb_intern_atom(x, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
 xcb_window_t rootOf(xcb_connection_t* x, xcb_window_t window)
 {
     const auto reply = owned(xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr));
     return reply ? reply->root : xcb_window_t{XCB_WINDOW_NONE};
+}
+
+// The name the running window manager gives itself (_NET_WM_NAME on its check window); empty
+// without one.
+std::string windowManagerName(xcb_connection_t* x, xcb_window_t root)
+{
+    const auto check = owned(xcb_get_property_reply(
+        x, xcb_get_property(x, 0, root, atom(x, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!check || xcb_get_property_value_length(check.get()) != sizeof(xcb_window_t)) return {};
+    const xcb_window_t wm = *static_cast<const xcb_window_t*>(xcb_get_property_value(check.get()));
+    const auto name = owned(xcb_get_property_reply(
+        x, xcb_get_property(x, 0, wm, atom(x, "_NET_WM_NAME"), atom(x, "UTF8_STRING"), 0, 64), nullptr));
+    if (!name) return {};
+    return std::string(static_cast<const char*>(xcb_get_property_value(name.get())),
+                       static_cast<size_t>(xcb_get_property_value_length(name.get())));
 }
 
 }  // namespace
@@ -62,6 +86,22 @@ QPoint windowPosition(const QWidget& window)
         clientArea = corner + ((native - corner) / screen->devicePixelRatio());
     }
     return clientArea - (window.geometry().topLeft() - window.pos());
+}
+
+void offerCloseBoxOnly(QWidget& dialog)
+{
+    // Qt asks for the close box alone through the Motif hints, which most window managers follow.
+    // Openbox deliberately lets no hint take away the minimise box and offers it on every dialog;
+    // it leaves it off toolbars alone, which otherwise keep their title bar, close box and focus
+    // there. Other window managers take toolbars differently (fluxbox drops the close box too), so
+    // only under openbox is the dialog announced as one.
+    xcb_connection_t* x = x11Connection();
+    if (!x) return;
+    const auto id = static_cast<xcb_window_t>(dialog.winId());
+    if (windowManagerName(x, rootOf(x, id)) != "Openbox") return;
+    const xcb_atom_t toolbar = atom(x, "_NET_WM_WINDOW_TYPE_TOOLBAR");
+    xcb_change_property(x, XCB_PROP_MODE_REPLACE, id, atom(x, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &toolbar);
+    xcb_flush(x);
 }
 
 }  // namespace vorlix

@@ -10,4 +10,9 @@ QPoint windowPosition(const QWidget& window)
     return window.pos();
 }
 
+void offerCloseBoxOnly(QWidget&)
+{
+    // Windows draws exactly the title-bar buttons the window flags ask for.
+}
+
 }  // namespace vorlix

@@ -86,7 +86,7 @@ FrmShow::FrmShow(WordWindowServices services)
 
 FrmShow::~FrmShow()
 {
-    // The dialog has no owner window; it goes with the word window without being unloaded.
+    // The dialog goes with the word window without being unloaded: nothing is stored.
     delete options_;
 }
 
@@ -318,12 +318,17 @@ void FrmShow::mnusetup_Click()
 {
     if (!options_) {
         const ProgramLocation& program = services_.program;
+        // Owned by the word window, so that the window system keeps it above the word window, which
+        // stays on top of everything else.
         auto* dialog = new frmOption(services_.settings, services_.store, services_.startupEntry,
-                                     executablePath(program.folder, program.executableName, kNativePathStyle));
+                                     executablePath(program.folder, program.executableName, kNativePathStyle), this);
+        offerCloseBoxOnly(*dialog);
         connect(dialog, &frmOption::saveFailed, this, &FrmShow::showNotice);
         options_ = dialog;
     }
-    options_->show();
+    // Back from wherever it is, minimised or behind other windows: its settings are stored only
+    // when it closes.
+    options_->showNormal();
     options_->raise();
     options_->activateWindow();
 }

@@ -107,6 +107,15 @@ private slots:
         int dialogs = 0;
         for (QWidget* top : QApplication::topLevelWidgets()) dialogs += top->isVisible() && top->windowTitle() == "Setup Option";
         QCOMPARE(dialogs, 1);
+        // A dialog minimised or hidden comes back as it was, with what was chosen in it.
+        first->showMinimized();
+        w.mnusetup_Click();
+        QCOMPARE(w.optionsDialog(), first);
+        QVERIFY(first->isVisible());
+        QVERIFY(!(first->windowState() & Qt::WindowMinimized));
+        first->hide();
+        w.mnusetup_Click();
+        QVERIFY(first->isVisible());
         // Closing unloads it; the next Option makes a new one.
         first->close();
         QTRY_VERIFY(!w.optionsDialog());
