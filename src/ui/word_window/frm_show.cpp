@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -248,6 +249,17 @@ void FrmShow::Form_MouseDown(Qt::MouseButton button, QPoint where)
         const bool systemMove = windowHandle() && windowHandle()->startSystemMove();
         if (!systemMove) dragOffset_ = where;
     }
+}
+
+void FrmShow::keyPressEvent(QKeyEvent* event)
+{
+    // The menu from the keyboard, as desktop programs offer it: the Menu key, or Shift+F10. It
+    // opens at the start of the line, where the window really stands.
+    const bool menuKey = (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) return QWidget::keyPressEvent(event);
+    syncPosition();
+    mnumain->exec(mapToGlobal(LB->pos()));
 }
 
 void FrmShow::mousePressEvent(QMouseEvent* event)

@@ -160,6 +160,25 @@ private slots:
         QCOMPARE(helpFilePath({"/opt/vorlix", "vorlix", '/'}), std::string("/opt/vorlix/help.hlp"));
     }
 
+    void menuKeyAndShiftF10OpenTheMenu()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        int shown = 0;
+        QObject::connect(w.mnumain, &QMenu::aboutToShow, [&] {
+            ++shown;
+            QTimer::singleShot(0, w.mnumain, &QMenu::close);
+        });
+        QTest::keyClick(&w, Qt::Key_F10);
+        QTest::keyClick(&w, Qt::Key_Menu, Qt::ControlModifier);
+        QCOMPARE(shown, 0);
+        QTest::keyClick(&w, Qt::Key_Menu);
+        QCOMPARE(shown, 1);
+        QTest::keyClick(&w, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(shown, 2);
+    }
+
     void rightPressOpensTheMenuMiddleDoesNothing()
     {
         WordWindowFixture f;
