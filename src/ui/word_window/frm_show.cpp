@@ -148,7 +148,7 @@ void FrmShow::Timer1_Timer()
     // The rest of the words have long come by now, unless the disk is slow; the walk through
     // them goes on over the whole set, never over the part read so far.
     if (Data1.loading() && !Data1.finishLoading()) {
-        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail())));
+        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail(), services_.program.folder)));
         return;
     }
     if (noticeShown_) {

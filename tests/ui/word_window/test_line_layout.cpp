@@ -42,7 +42,7 @@ std::vector<std::string> wordSourceMessages()
              }) {
             messages.push_back(wordSourceMessage(failure, detail, folder, kFirstRunCategory));
         }
-        messages.push_back(unreadRestMessage("damaged Access database: " + database + " (reading it failed)"));
+        messages.push_back(unreadRestMessage("damaged Access database: " + database + " (reading it failed)", folder));
     }
     for (int category = 0; category < kCategoryCount; ++category)
         messages.push_back(wordSourceMessage(WordSourceFailure::None, "", kShortFolder, category));
