@@ -170,7 +170,6 @@ void FrmShow::YinPiaoLbl_Change()
 {
     LB->setText(YinPiaoLbl->text() + QStringLiteral("  ") + QStringLiteral("|") + QStringLiteral("  ") +
                 EnglishWordLbl->text());
-    LB->repaint();
     AdjustSize();
 }
 
@@ -201,8 +200,8 @@ void FrmShow::AdjustSize()
                                      static_cast<float>(area.left()), static_cast<float>(area.left() + area.width()));
         if (static_cast<int>(left) != x()) move(static_cast<int>(left), y());
     }
-    LB->repaint();
-    repaint();
+    // One paint for all of the above, when the tick has been handled.
+    update();
 }
 
 void FrmShow::syncPosition()

@@ -11,6 +11,21 @@ using vorlix::test::WordWindowFixture;
 
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
+namespace {
+
+// Counts the paint events a widget gets.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
+
+}  // namespace
+
 class TestWordWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -86,6 +101,24 @@ private slots:
         QCOMPARE(w.LB->pos(), QPoint(twipsToPixels(60, dpi), twipsToPixels(80, dpi)));
         // The short first word takes the minimum width.
         QCOMPARE(fit.labelWidth, 2100.0f);
+    }
+
+    // A tick paints the line once, after its handler, however much the fit changed.
+    void aTickPaintsOnce()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}, {"guage", "0"}};
+        FrmShow& w = f.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents();
+        PaintCounter paints(*w.LB);
+        for (int tick = 0; tick < 6; ++tick) {
+            w.Timer1_Timer();
+            QCOMPARE(paints.count, tick);
+            QCoreApplication::processEvents();
+            QCOMPARE(paints.count, tick + 1);
+        }
     }
 
     void anotherCopyRunningTouchesNothing()
