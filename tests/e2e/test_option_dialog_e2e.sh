@@ -38,7 +38,8 @@ allowed() { xprop -id "$1" _NET_WM_ALLOWED_ACTIONS; }
 
 option
 dialog="$(dialog_window)" || fail "Option showed no dialog"
-check_soon "the dialog offers closing" bash -c "xprop -id $dialog _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_CLOSE"
+check_soon "the dialog offers closing" \
+  bash -c "xprop -id $dialog _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_CLOSE"
 check "but neither minimising nor maximising: $(allowed "$dialog")" \
   bash -c "! xprop -id $dialog _NET_WM_ALLOWED_ACTIONS | grep -q -E 'MINIMIZE|MAXIMIZE'"
 check "it opens above the word window, which stays on top of the rest" above "$dialog" "$win"

@@ -26,7 +26,11 @@ for i in $(seq "$starts"); do
   win="$(shown_window)" || fail "no word window at start $i"
   sleep "$words_time"
   now="$(place "$win")"
-  if [ "$now" = "$centre" ]; then stayed=$((stayed + 1)); else echo "start $i: at $now after three words, not $centre"; fi
+  if [ "$now" = "$centre" ]; then
+    stayed=$((stayed + 1))
+  else
+    echo "start $i: at $now after three words, not $centre"
+  fi
   stop_vorlix
 done
 echo "the window stood where it was placed after $stayed of $starts starts"

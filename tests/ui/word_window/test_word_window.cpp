@@ -153,8 +153,9 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("refused") << "/opt/v" << "cannot be read: /opt/v/reg.ocx (Permission denied)"
                                  << "No words: reg.ocx cannot be read (permission denied): /opt/v/reg.ocx";
-        QTest::newRow("damaged") << "/opt/v" << "damaged Access database: /opt/v/reg.ocx (truncated)"
-                                 << "No words: reg.ocx cannot be read (damaged Access database: truncated): /opt/v/reg.ocx";
+        QTest::newRow("damaged")
+            << "/opt/v" << "damaged Access database: /opt/v/reg.ocx (truncated)"
+            << "No words: reg.ocx cannot be read (damaged Access database: truncated): /opt/v/reg.ocx";
         QTest::newRow("no database") << "/opt/v" << "not an Access database: /opt/v/reg.ocx"
                                      << "No words: reg.ocx cannot be read (not an Access database): /opt/v/reg.ocx";
         QTest::newRow("folder with parentheses")
@@ -184,7 +185,8 @@ private slots:
         garbage.write(QByteArray(5000, 'x'));
         garbage.close();
         f.start();
-        QCOMPARE(f.line(), "No words: reg.ocx cannot be read (not an Access database): " + f.folder.filePath("reg.ocx"));
+        QCOMPARE(f.line(),
+                 "No words: reg.ocx cannot be read (not an Access database): " + f.folder.filePath("reg.ocx"));
     }
 
     void databaseOfAnotherPasswordOrNoWordsInTheCategory()
