@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QColor>
+#include <QPoint>
 
 #include "app/settings_store.h"
 #include "app/startup_entry.h"
@@ -20,5 +21,13 @@ QColor wordWindowBackground();
 
 // Once, before the window is first shown: above all ordinary windows, or explicitly not.
 void applyStacking(QWidget& window, bool topmost);
+
+// Where the window stands on the screen, in the terms of QWidget::pos(), as the window system has
+// it: on X11 Qt's own record can stay behind after the window manager has placed the window.
+QPoint windowPosition(const QWidget& window);
+
+// Once, before the dialog is first shown: its title bar gets the close box only, whatever else
+// the window manager would add.
+void offerCloseBoxOnly(QWidget& dialog);
 
 }  // namespace vorlix

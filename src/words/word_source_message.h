@@ -12,7 +12,8 @@ std::string wordSourceMessage(WordSourceFailure failure, const std::string& deta
                               const std::string& folder, int categoryNumber);
 
 // The line shown once when the words after the first could not all be read; the ones read stay.
-std::string unreadRestMessage(const std::string& detail);
+// `folder` as above.
+std::string unreadRestMessage(const std::string& detail, const std::string& folder);
 
 // The line for a category whose query returned no rows.
 std::string emptyCategoryMessage(int categoryNumber);

@@ -3,8 +3,7 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QFont>
-#include <QScreen>
+#include <QLabel>
 
 #include "ui/twips.h"
 #include "ui/word_window/fit.h"
@@ -14,10 +13,10 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc != 2) return 2;
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(12);
-    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
-    const vorlix::QtTextMeasurer measure(font, dpi);
+    QLabel line;
+    vorlix::setUpLineLabel(line);
+    const double dpi = line.logicalDpiX();
+    const vorlix::QtTextMeasurer measure(line);
     const vorlix::LineFit fit = vorlix::fitLine(QString::fromLocal8Bit(argv[1]).toStdString(), measure);
     const int labelWidth = measure.labelPixels(fit.labelWidth);
     const int labelHeight = vorlix::twipsToPixels(fit.labelHeight, dpi);

@@ -46,6 +46,21 @@ fi
 xdotool key Escape
 sleep 0.2
 check "Escape closes the menu" test -z "$(other_windows)"
+
+# From the keyboard, with the word window active: the Menu key and Shift+F10.
+for keys in Menu shift+F10; do
+  xdotool windowactivate --sync "$win"
+  xdotool key "$keys"
+  menu=""
+  for _ in $(seq 30); do menu="$(other_windows | head -n1)"; [ -n "$menu" ] && break; sleep 0.1; done
+  check "$keys opens the menu" test -n "$menu"
+  read -r wx wy ww wh < <(geometry "$win")
+  read -r mx my _ _ < <(geometry "$menu")
+  check "on the word window ($mx,$my in $wx,$wy ${ww}x$wh)" \
+    test "$mx" -ge "$wx" -a "$mx" -lt $((wx + ww)) -a "$my" -ge "$wy" -a "$my" -lt $((wy + wh))
+  xdotool key Escape
+  sleep 0.2
+done
 kill -9 "$vorlix_pid"
 
 # Stacking follows "ontop" as read at start.

@@ -25,8 +25,9 @@ check_soon() {
   fail "$what"
 }
 
-# Xvfb picks a free display itself and tells which.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and tells which. It must not reset when its last client goes,
+# as it does while the window manager is restarted: it would refuse connections meanwhile.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -37,9 +38,25 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+# start_openbox: starts the window manager and returns once it has taken the screen; its pid in
+# $openbox_pid.
+start_openbox() {
+  openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+  openbox_pid=$!
+  pids+=("$openbox_pid")
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return 0; sleep 0.1; done
+  fail "openbox did not start"
+}
+
+# restart_openbox: a window manager that has just started, as at log-on.
+restart_openbox() {
+  kill "$openbox_pid"
+  wait "$openbox_pid" 2>/dev/null || true
+  xprop -root -remove _NET_SUPPORTING_WM_CHECK 2>/dev/null || true
+  start_openbox
+}
+
+start_openbox
 sleep 1
 
 mkdir -p "$work/program"
@@ -55,19 +72,27 @@ start_vorlix() {
   pids+=("$vorlix_pid")
 }
 
-# word_window: waits for the word window of $vorlix_pid and prints its X id.
+# word_window: waits for the word window of $vorlix_pid, and for the window manager to have placed
+# it, and prints its X id.
 word_window() {
   local id
+  id="$(shown_window)" || return 1
+  settle "$id"
+  echo "$id"
+}
+
+# shown_window: waits only until the word window of $vorlix_pid shows, and prints its X id.
+shown_window() {
+  local id
   # Generous: the first program run on a new machine builds the font cache.
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
     for id in $(xdotool search --pid "$vorlix_pid" 2>/dev/null || true); do
       if xwininfo -id "$id" 2>/dev/null | grep -q "IsViewable"; then
-        settle "$id"
         echo "$id"
         return 0
       fi
     done
-    sleep 0.1
+    sleep 0.05
   done
   cat "$work/vorlix.log" >&2
   for id in $(xdotool search --pid "$vorlix_pid" 2>/dev/null || true); do xwininfo -id "$id" | grep -E "Map State|geometry" >&2; done

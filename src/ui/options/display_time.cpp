@@ -30,13 +30,12 @@ std::optional<int> spinSeconds(int16_t n)
 
 std::optional<int> typedSeconds(const QString& text)
 {
-    const QString digits = text.trimmed();
-    if (digits.isEmpty()) return std::nullopt;
-    for (const QChar c : digits) {
+    if (text.isEmpty()) return std::nullopt;
+    for (const QChar c : text) {
         if (c < u'0' || c > u'9') return std::nullopt;
     }
     bool ok = false;
-    const int seconds = digits.toInt(&ok);
+    const int seconds = text.toInt(&ok);
     if (!ok || !inSpinRange(seconds)) return std::nullopt;
     return seconds;
 }

@@ -15,8 +15,8 @@ QString secondsText(int16_t n);
 // within the control's range, else nothing (the control then keeps its initial value).
 std::optional<int> spinSeconds(int16_t n);
 
-// The seconds a typed text asks for: a whole number within the spin control's range, blanks
-// around it allowed; anything else names no display time.
+// The seconds a typed text asks for: digits that make a whole number within the spin control's
+// range; anything else names no display time.
 std::optional<int> typedSeconds(const QString& text);
 
 }  // namespace vorlix

@@ -7,9 +7,11 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -42,6 +44,18 @@ QString classicLookStyleSheet(int radioButtonHeight, int titleHeight)
                           "QRadioButton::indicator { width: %2px; height: %2px; }")
         .arg(titleHeight / 2)
         .arg(radioButtonHeight);
+}
+
+// VScroll2 stands at minus the seconds: the upper arrow of a vertical scroll bar leads towards its
+// minimum, and the upper arrow is the one that lengthens the time.
+int spinPosition(int seconds)
+{
+    return -seconds;
+}
+
+int secondsAt(int spinPosition)
+{
+    return -spinPosition;
 }
 
 }  // namespace
@@ -116,14 +130,17 @@ void frmOption::createControls()
     place(Label2, QStringLiteral("Label2"), kLabel2);
     Text1 = new QLineEdit(Frame2);
     place(Text1, QStringLiteral("Text1"), kText1);
+    // Digits only, two at most, as nothing else can be a display time; a number out of range is put
+    // back when the box is left (Text1_Validate).
+    Text1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), Text1));
     VScroll2 = new QScrollBar(Qt::Vertical, Frame2);
     place(VScroll2, QStringLiteral("VScroll2"), kVScroll2);
-    // As with any vertical scroll bar, the upper arrow leads towards the low end (2 s); a click
-    // on the tiny groove moves one second as well.
-    VScroll2->setRange(kVScroll2Min, kVScroll2Max);
+    // The upper arrow, the Up key and the wheel turned up lengthen the time; a click on the tiny
+    // groove moves one second as well.
+    VScroll2->setRange(spinPosition(kVScroll2Max), spinPosition(kVScroll2Min));
     VScroll2->setSingleStep(1);
     VScroll2->setPageStep(1);
-    VScroll2->setValue(kVScroll2Initial);
+    VScroll2->setValue(spinPosition(kVScroll2Initial));
     // It has its place in the Tab order, which Qt scroll bars lack by default.
     VScroll2->setFocusPolicy(Qt::StrongFocus);
 
@@ -153,6 +170,16 @@ void frmOption::keepTabOnSelectedCategory()
     }
 }
 
+void frmOption::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes the dialog as its close box does, as in any dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void frmOption::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
@@ -166,7 +193,7 @@ void frmOption::Form_Load()
     if (const std::optional<int> seconds = spinSeconds(settings_.n)) {
         // Only puts the arrows where n already is; n itself stays as stored.
         const QSignalBlocker quiet(VScroll2);
-        VScroll2->setValue(*seconds);
+        VScroll2->setValue(spinPosition(*seconds));
     }
     // Each box is checked for the value its click would write; a box that changes runs its click.
     // Any non-zero ontop keeps the window on top, while ssave and mark act only at exactly 1.
@@ -192,7 +219,7 @@ void frmOption::Check4_Click()
 
 void frmOption::VScroll2_Change()
 {
-    settings_.n = static_cast<int16_t>(VScroll2->value() * 1000);
+    settings_.n = static_cast<int16_t>(secondsAt(VScroll2->value()) * 1000);
     Text1->setText(secondsText(settings_.n));
 }
 
@@ -203,7 +230,7 @@ void frmOption::Text1_Validate()
         // Exactly what an arrow click does, also when the arrows already stand at that value.
         {
             const QSignalBlocker quiet(VScroll2);
-            VScroll2->setValue(*seconds);
+            VScroll2->setValue(spinPosition(*seconds));
         }
         VScroll2_Change();
     } else {

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QCloseEvent;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,7 @@ signals:
     void saveFailed(const QString& message);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -7,7 +7,7 @@ namespace vorlix {
 LineFit fitLine(const std::string& text, const TextMeasurer& measure)
 {
     const float oneLine = measure.oneLineWidth(text);
-    const float lineHeight = measure.lineHeight();
+    const float lineHeight = measure.lineHeight(text);
     const float wrapped = measure.wrappedHeight(text, kLineCountWidth);
     const float lines = wrapped / lineHeight;
     const float target = oneLine / lines;

@@ -4,14 +4,15 @@
 
 namespace vorlix {
 
-// Measures text in the word line's font. All lengths in twips.
+// Measures text as the display label lays it out. All lengths in twips.
 class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;
-    // The text on one line: its width and the height of one line.
+    // The text on one line: the narrowest width that keeps it there, and the height of that line.
     virtual float oneLineWidth(const std::string& text) const = 0;
-    virtual float lineHeight() const = 0;
-    // The height of the text word-wrapped at `width`, breaking only between words.
+    virtual float lineHeight(const std::string& text) const = 0;
+    // The height of the text word-wrapped at `width`, breaking only between words: every line of
+    // it, whole.
     virtual float wrappedHeight(const std::string& text, float width) const = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -53,9 +54,7 @@ FrmShow::FrmShow(WordWindowServices services)
     resize(twipsToPixels(5100, dpi()), twipsToPixels(2625, dpi()));
 
     LB = new QLabel(this);
-    LB->setFont(arial(12));
-    LB->setWordWrap(true);
-    LB->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setUpLineLabel(*LB);
     QPalette text = LB->palette();
     text.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
     LB->setPalette(text);
@@ -63,9 +62,10 @@ FrmShow::FrmShow(WordWindowServices services)
                     twipsToPixels(240, dpi()));
     LB->installEventFilter(this);
 
-    // Measures the line on one line; never shown.
+    // Holds the line on one line; never shown.
     lb0 = new QLabel(this);
-    lb0->setFont(arial(12));
+    lb0->setFont(LB->font());
+    lb0->setTextFormat(Qt::PlainText);
     lb0->hide();
 
     // The bound labels only hold the row's values for the line; they are not part of what is shown.
@@ -87,7 +87,7 @@ FrmShow::FrmShow(WordWindowServices services)
 
 FrmShow::~FrmShow()
 {
-    // The dialog has no owner window; it goes with the word window without being unloaded.
+    // The dialog goes with the word window without being unloaded: nothing is stored.
     delete options_;
 }
 
@@ -148,7 +148,7 @@ void FrmShow::Timer1_Timer()
     // The rest of the words have long come by now, unless the disk is slow; the walk through
     // them goes on over the whole set, never over the part read so far.
     if (Data1.loading() && !Data1.finishLoading()) {
-        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail())));
+        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail(), services_.program.folder)));
         return;
     }
     if (noticeShown_) {
@@ -170,7 +170,6 @@ void FrmShow::YinPiaoLbl_Change()
 {
     LB->setText(YinPiaoLbl->text() + QStringLiteral("  ") + QStringLiteral("|") + QStringLiteral("  ") +
                 EnglishWordLbl->text());
-    LB->repaint();
     AdjustSize();
 }
 
@@ -184,9 +183,11 @@ void FrmShow::showNotice(const QString& line)
 void FrmShow::AdjustSize()
 {
     lb0->setText(LB->text());
-    const QtTextMeasurer measure(lb0->font(), dpi());
+    const QtTextMeasurer measure(*LB);
     const LineFit fit = fitLine(LB->text().toStdString(), measure);
     LB->resize(measure.labelPixels(fit.labelWidth), twipsToPixels(fit.labelHeight, dpi()));
+    // Qt resizes a window where it thinks the window stands.
+    syncPosition();
     resize(LB->width() + twipsToPixels(kWindowExtraWidth, dpi()),
            LB->height() + twipsToPixels(kWindowExtraHeight, dpi()));
 
@@ -199,8 +200,17 @@ void FrmShow::AdjustSize()
                                      static_cast<float>(area.left()), static_cast<float>(area.left() + area.width()));
         if (static_cast<int>(left) != x()) move(static_cast<int>(left), y());
     }
-    LB->repaint();
-    repaint();
+    // One paint for all of the above, when the tick has been handled.
+    update();
+}
+
+void FrmShow::syncPosition()
+{
+    // Qt resizes the window, starts the window manager's move and maps points to the screen by its
+    // own record of where the window stands. Where that record has fallen behind (see
+    // windowPosition), it is set to the window's true place, which leaves the window where it is.
+    const QPoint at = windowPosition(*this);
+    if (at != pos()) move(at);
 }
 
 void FrmShow::activate()
@@ -231,15 +241,24 @@ void FrmShow::Form_MouseDown(Qt::MouseButton button, QPoint where)
 {
     if (button == Qt::RightButton) mnumain->exec(QCursor::pos());
     if (button == Qt::LeftButton) {
-        // The window manager's own move; where it refuses, the window follows the pointer here.
-        // Qt 6.4 on X11 starts that move from the pointer's position inside the window instead of
-        // on the screen, so the window would jump by its own position: X11 moves it here too.
-        const bool systemMove = QGuiApplication::platformName() != QLatin1String("xcb") && windowHandle() &&
-                                windowHandle()->startSystemMove();
-        // The pointer's place in the window is the one thing known for sure here: under some window
-        // managers the window's own idea of its position lags behind where it stands.
+        // The window manager's own move starts from the pointer's place on the screen, which Qt
+        // works out from where it thinks the window stands.
+        syncPosition();
+        // Without a window manager that moves windows, the window follows the pointer here.
+        const bool systemMove = windowHandle() && windowHandle()->startSystemMove();
         if (!systemMove) dragOffset_ = where;
     }
+}
+
+void FrmShow::keyPressEvent(QKeyEvent* event)
+{
+    // The menu from the keyboard, as desktop programs offer it: the Menu key, or Shift+F10. It
+    // opens at the start of the line, where the window really stands.
+    const bool menuKey = (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) return QWidget::keyPressEvent(event);
+    syncPosition();
+    mnumain->exec(mapToGlobal(LB->pos()));
 }
 
 void FrmShow::mousePressEvent(QMouseEvent* event)
@@ -310,12 +329,17 @@ void FrmShow::mnusetup_Click()
 {
     if (!options_) {
         const ProgramLocation& program = services_.program;
+        // Owned by the word window, so that the window system keeps it above the word window, which
+        // stays on top of everything else.
         auto* dialog = new frmOption(services_.settings, services_.store, services_.startupEntry,
-                                     executablePath(program.folder, program.executableName, kNativePathStyle));
+                                     executablePath(program.folder, program.executableName, kNativePathStyle), this);
+        offerCloseBoxOnly(*dialog);
         connect(dialog, &frmOption::saveFailed, this, &FrmShow::showNotice);
         options_ = dialog;
     }
-    options_->show();
+    // Back from wherever it is, minimised or behind other windows: its settings are stored only
+    // when it closes.
+    options_->showNormal();
     options_->raise();
     options_->activateWindow();
 }

@@ -87,6 +87,7 @@ public:
     QWidget* optionsDialog() const { return options_; }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -100,15 +101,16 @@ private:
     void BuildMenu();
     void SetMenuIcons();
     void showCurrentRow();
-    void setLine(const QString& line);
     double dpi() const;
+    // Makes Qt's record of the window's position the window system's.
+    void syncPosition();
 
     WordWindowServices services_;
     bool noticeShown_ = false;
     bool hasWords_ = false;
     QString startNotice_;
     QPointer<QWidget> options_;
-    // Where in the window the pointer grabbed it, when the window manager does not move it itself.
+    // Where in the window the pointer grabbed it, when no window manager moves it.
     std::optional<QPoint> dragOffset_;
 };
 

@@ -34,6 +34,7 @@ private slots:
     void typedTimeTakenWhenFocusLeaves();
     void typedTimeTakenWhenClosing();
     void typedCurrentSpinValueStillSetsTime();
+    void escapeClosesLikeTheCloseBox();
 
     void closeWithSavingStoresEverythingAfterTheEntry();
     void closeWithSavingRemovesEntryWhenUnchecked();
@@ -64,6 +65,11 @@ private:
         box->selectAll();
         QTest::keyClicks(box, text);
     }
+    // VScroll2 holds minus the seconds, so that its upper arrow lengthens the time.
+    int spinSeconds() { return -control<QScrollBar>("VScroll2")->value(); }
+    void spinTo(int seconds) { control<QScrollBar>("VScroll2")->setValue(-seconds); }
+    void upperArrow() { control<QScrollBar>("VScroll2")->triggerAction(QAbstractSlider::SliderSingleStepSub); }
+    void lowerArrow() { control<QScrollBar>("VScroll2")->triggerAction(QAbstractSlider::SliderSingleStepAdd); }
     void showActive()
     {
         fixture_->dialog->show();
@@ -97,7 +103,7 @@ void TestOptionBehaviour::loadShowsTheSettings()
     open();
     QCOMPARE(checkedOptions(), QList<int>{9});
     QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("5"));
-    QCOMPARE(control<QScrollBar>("VScroll2")->value(), 5);
+    QCOMPARE(spinSeconds(), 5);
     QVERIFY(control<QCheckBox>("Check2")->isChecked());
     QVERIFY(!control<QCheckBox>("Check3")->isChecked());
     QVERIFY(control<QCheckBox>("Check4")->isChecked());
@@ -164,13 +170,13 @@ void TestOptionBehaviour::spinStartsAtStoredTime()
     QFETCH(QString, shown);
     settings().n = int16_t(n);
     open();
-    auto* scroll = control<QScrollBar>("VScroll2");
-    QCOMPARE(scroll->value(), spin);
+    QCOMPARE(spinSeconds(), spin);
     QCOMPARE(control<QLineEdit>("Text1")->text(), shown);
     QCOMPARE(settings().n, int16_t(n));
 
     // The first arrow click moves one second from where the control stands.
-    scroll->triggerAction(spin == 18 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
+    if (spin == 18) lowerArrow();
+    else upperArrow();
     const int next = spin == 18 ? 17 : spin + 1;
     QCOMPARE(settings().n, int16_t(next * 1000));
     QCOMPARE(control<QLineEdit>("Text1")->text(), QString::number(next));
@@ -200,13 +206,17 @@ void TestOptionBehaviour::boxesAndSpinWriteSettingsAtOnce()
     QTest::mouseClick(control<QCheckBox>("Check2"), Qt::LeftButton);
     QCOMPARE(settings().ontop, int16_t(0));
 
-    // The lower arrow lengthens the time, the upper one shortens it.
+    // The upper arrow lengthens the time, the lower one shortens it; so do the Up and Down keys.
     auto* scroll = control<QScrollBar>("VScroll2");
-    QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() / 2, scroll->height() - 2));
+    QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() / 2, 1));
     QCOMPARE(settings().n, int16_t(6000));
-    QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() / 2, 1));
-    QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() / 2, 1));
+    QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() / 2, scroll->height() - 2));
+    QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() / 2, scroll->height() - 2));
     QCOMPARE(settings().n, int16_t(4000));
+    scroll->setFocus();
+    QTest::keyClick(scroll, Qt::Key_Up);
+    QCOMPARE(settings().n, int16_t(5000));
+    QTest::keyClick(scroll, Qt::Key_Down);
     QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("4"));
 
     QVERIFY(store().writes.empty());
@@ -229,43 +239,48 @@ void TestOptionBehaviour::categoryButtonsExclusive()
     QVERIFY(!option1(0)->isChecked());
 }
 
+// The box takes digits only, two at most; what it then holds is taken when it names a time from
+// 2 to 18 s, and put back to the time in use otherwise. It always shows what will be stored.
 void TestOptionBehaviour::typedTimeTakenLikeTheArrows_data()
 {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("held");
     QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("shown");
 
-    QTest::newRow("7") << "7" << 7000 << "7";
-    QTest::newRow("lowest") << "2" << 2000 << "2";
-    QTest::newRow("highest") << "18" << 18000 << "18";
-    QTest::newRow("blanks around") << " 12 " << 12000 << "12";
-    QTest::newRow("leading zero") << "07" << 7000 << "7";
-    QTest::newRow("below range") << "1" << 10000 << "10";
-    QTest::newRow("above range") << "19" << 10000 << "10";
-    QTest::newRow("zero") << "0" << 10000 << "10";
-    QTest::newRow("negative") << "-5" << 10000 << "10";
-    QTest::newRow("plus sign") << "+7" << 10000 << "10";
-    QTest::newRow("fraction") << "7.5" << 10000 << "10";
-    QTest::newRow("letters") << "abc" << 10000 << "10";
-    QTest::newRow("emptied") << "" << 10000 << "10";
-    QTest::newRow("huge") << "99999999999" << 10000 << "10";
+    QTest::newRow("7") << "7" << "7" << 7000;
+    QTest::newRow("lowest") << "2" << "2" << 2000;
+    QTest::newRow("highest") << "18" << "18" << 18000;
+    QTest::newRow("leading zero") << "07" << "07" << 7000;
+    QTest::newRow("blanks refused") << " 12 " << "12" << 12000;
+    QTest::newRow("minus refused") << "-5" << "5" << 5000;
+    QTest::newRow("plus refused") << "+7" << "7" << 7000;
+    QTest::newRow("third digit refused") << "123" << "12" << 12000;
+    QTest::newRow("point refused, 75 out of range") << "7.5" << "75" << 10000;
+    QTest::newRow("below range") << "1" << "1" << 10000;
+    QTest::newRow("above range") << "19" << "19" << 10000;
+    QTest::newRow("zero") << "0" << "0" << 10000;
+    QTest::newRow("letters refused") << "abc" << "10" << 10000;
+    QTest::newRow("emptied") << "" << "" << 10000;
 }
 
 void TestOptionBehaviour::typedTimeTakenLikeTheArrows()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, held);
     QFETCH(int, n);
-    QFETCH(QString, shown);
     settings().n = 10000;
     open();
     showActive();
     auto* box = control<QLineEdit>("Text1");
     type(typed);
     if (typed.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), held);
+    QCOMPARE(settings().n, int16_t(10000));
+    // Leaving the box, as Tab does, takes the time or puts the box back.
+    QTest::keyClick(box, Qt::Key_Tab);
     QCOMPARE(settings().n, int16_t(n));
-    QCOMPARE(box->text(), shown);
-    QCOMPARE(control<QScrollBar>("VScroll2")->value(), n / 1000);
+    QCOMPARE(box->text(), QString::number(n / 1000));
+    QCOMPARE(spinSeconds(), n / 1000);
 }
 
 void TestOptionBehaviour::typedTimeTakenWhenFocusLeaves()
@@ -273,10 +288,14 @@ void TestOptionBehaviour::typedTimeTakenWhenFocusLeaves()
     open();
     showActive();
     type("9");
-    QCOMPARE(settings().n, int16_t(5000));
-    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Tab);
+    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Return);
     QCOMPARE(settings().n, int16_t(9000));
-    QCOMPARE(control<QScrollBar>("VScroll2")->value(), 9);
+    QCOMPARE(spinSeconds(), 9);
+    // A click elsewhere leaves the box as well.
+    type("40");
+    QTest::mouseClick(control<QCheckBox>("Check2"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("9"));
+    QCOMPARE(settings().n, int16_t(9000));
 }
 
 void TestOptionBehaviour::typedTimeTakenWhenClosing()
@@ -301,6 +320,24 @@ void TestOptionBehaviour::typedCurrentSpinValueStillSetsTime()
     QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("5"));
 }
 
+void TestOptionBehaviour::escapeClosesLikeTheCloseBox()
+{
+    settings().ssave = 0;
+    open();
+    showActive();
+    control<QCheckBox>("Check2")->setFocus();
+    QTest::keyClick(control<QCheckBox>("Check2"), Qt::Key_Escape);
+    QVERIFY(!fixture_->dialog || !fixture_->dialog->isVisible());
+    QCOMPARE(store().writes, (Writes{{"ssave", "0"}}));
+    // A typed time counts as on leaving the box, as with the close box.
+    fixture_.emplace();
+    open();
+    showActive();
+    type("11");
+    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Escape);
+    QCOMPARE(settings().n, int16_t(11000));
+}
+
 void TestOptionBehaviour::closeWithSavingStoresEverythingAfterTheEntry()
 {
     settings().n = 5000;
@@ -315,7 +352,7 @@ void TestOptionBehaviour::closeWithSavingStoresEverythingAfterTheEntry()
     open();
     QSignalSpy failed(fixture_->dialog.data(), &frmOption::saveFailed);
     option1(0)->setChecked(true);
-    control<QScrollBar>("VScroll2")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    upperArrow();
     fixture_->dialog->close();
 
     QCOMPARE(failed.size(), 0);
@@ -354,7 +391,7 @@ void TestOptionBehaviour::closeWithoutSavingStoresOnlySsave()
     control<QCheckBox>("Check3")->click();
     control<QCheckBox>("Check4")->click();
     option1(5)->setChecked(true);
-    control<QScrollBar>("VScroll2")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    upperArrow();
     fixture_->dialog->close();
 
     QCOMPARE(store().writes, (Writes{{"ssave", "0"}}));
@@ -370,7 +407,7 @@ void TestOptionBehaviour::choicesStayForTheNextOpening()
     settings().ssave = 0;
     open();
     option1(16)->setChecked(true);
-    control<QScrollBar>("VScroll2")->setValue(12);
+    spinTo(12);
     control<QCheckBox>("Check2")->click();
     const bool onTop = control<QCheckBox>("Check2")->isChecked();
     fixture_->dialog->close();
@@ -380,7 +417,7 @@ void TestOptionBehaviour::choicesStayForTheNextOpening()
 
     open();
     QCOMPARE(checkedOptions(), QList<int>{16});
-    QCOMPARE(control<QScrollBar>("VScroll2")->value(), 12);
+    QCOMPARE(spinSeconds(), 12);
     QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("12"));
     QCOMPARE(control<QCheckBox>("Check2")->isChecked(), onTop);
 }

@@ -247,15 +247,18 @@ void TestOptionLayout::noCaptionHasAnAccessKey()
 
 void TestOptionLayout::spinControlCoversTwoToEighteen()
 {
+    // The control stands at minus the seconds: its upper arrow (the step towards its minimum)
+    // lengthens the time.
     auto* spin = fixture_->control<QScrollBar>("VScroll2");
     QCOMPARE(spin->orientation(), Qt::Vertical);
     QCOMPARE(spin->singleStep(), 1);
-    for (int click = 0; click < 25; ++click) spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(spin->value(), 18);
-    for (int click = 0; click < 25; ++click) spin->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(spin->value(), 2);
-    spin->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(spin->value(), 2);
+    QCOMPARE(spin->value(), -5);
+    for (int click = 0; click < 25; ++click) spin->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(spin->value(), -18);
+    for (int click = 0; click < 25; ++click) spin->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(spin->value(), -2);
+    spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(spin->value(), -2);
 }
 
 QTEST_MAIN(TestOptionLayout)

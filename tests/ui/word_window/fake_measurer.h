@@ -16,7 +16,7 @@ public:
     float lineHeightTwips = 276.0f;
 
     float oneLineWidth(const std::string& text) const override { return charWidth * text.size(); }
-    float lineHeight() const override { return lineHeightTwips; }
+    float lineHeight(const std::string&) const override { return lineHeightTwips; }
     float wrappedHeight(const std::string& text, float width) const override
     {
         std::istringstream in(text);

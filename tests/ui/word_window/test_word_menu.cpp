@@ -107,6 +107,15 @@ private slots:
         int dialogs = 0;
         for (QWidget* top : QApplication::topLevelWidgets()) dialogs += top->isVisible() && top->windowTitle() == "Setup Option";
         QCOMPARE(dialogs, 1);
+        // A dialog minimised or hidden comes back as it was, with what was chosen in it.
+        first->showMinimized();
+        w.mnusetup_Click();
+        QCOMPARE(w.optionsDialog(), first);
+        QVERIFY(first->isVisible());
+        QVERIFY(!(first->windowState() & Qt::WindowMinimized));
+        first->hide();
+        w.mnusetup_Click();
+        QVERIFY(first->isVisible());
         // Closing unloads it; the next Option makes a new one.
         first->close();
         QTRY_VERIFY(!w.optionsDialog());
@@ -149,6 +158,25 @@ private slots:
         QCOMPARE(helpFilePath({"C:\\", "vorlix", '\\'}), std::string("C:\\\\help.hlp"));
         QCOMPARE(helpFilePath({"C:\\Tools", "vorlix", '\\'}), std::string("C:\\Tools\\help.hlp"));
         QCOMPARE(helpFilePath({"/opt/vorlix", "vorlix", '/'}), std::string("/opt/vorlix/help.hlp"));
+    }
+
+    void menuKeyAndShiftF10OpenTheMenu()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        int shown = 0;
+        QObject::connect(w.mnumain, &QMenu::aboutToShow, [&] {
+            ++shown;
+            QTimer::singleShot(0, w.mnumain, &QMenu::close);
+        });
+        QTest::keyClick(&w, Qt::Key_F10);
+        QTest::keyClick(&w, Qt::Key_Menu, Qt::ControlModifier);
+        QCOMPARE(shown, 0);
+        QTest::keyClick(&w, Qt::Key_Menu);
+        QCOMPARE(shown, 1);
+        QTest::keyClick(&w, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(shown, 2);
     }
 
     void rightPressOpensTheMenuMiddleDoesNothing()

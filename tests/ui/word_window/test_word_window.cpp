@@ -3,11 +3,28 @@
 #include "ui/twips.h"
 #include "ui/word_window/qt_text_measurer.h"
 #include "ui/word_window/word_window_fixture.h"
+#include "words/categories.h"
+#include "words/word_source_message.h"
 
 using namespace vorlix;
 using vorlix::test::WordWindowFixture;
 
 using Writes = std::vector<std::pair<std::string, std::string>>;
+
+namespace {
+
+// Counts the paint events a widget gets.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
+
+}  // namespace
 
 class TestWordWindow : public QObject {
     Q_OBJECT
@@ -76,7 +93,7 @@ private slots:
         f.installDatabase();
         FrmShow& w = f.start();
         const double dpi = w.logicalDpiX();
-        const QtTextMeasurer measure(w.lb0->font(), dpi);
+        const QtTextMeasurer measure(*w.LB);
         const LineFit fit = fitLine(f.line().toStdString(), measure);
         QCOMPARE(w.LB->width(), measure.labelPixels(fit.labelWidth));
         QCOMPARE(w.width(), w.LB->width() + twipsToPixels(200, dpi));
@@ -84,6 +101,24 @@ private slots:
         QCOMPARE(w.LB->pos(), QPoint(twipsToPixels(60, dpi), twipsToPixels(80, dpi)));
         // The short first word takes the minimum width.
         QCOMPARE(fit.labelWidth, 2100.0f);
+    }
+
+    // A tick paints the line once, after its handler, however much the fit changed.
+    void aTickPaintsOnce()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}, {"guage", "0"}};
+        FrmShow& w = f.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents();
+        PaintCounter paints(*w.LB);
+        for (int tick = 0; tick < 6; ++tick) {
+            w.Timer1_Timer();
+            QCOMPARE(paints.count, tick);
+            QCoreApplication::processEvents();
+            QCOMPARE(paints.count, tick + 1);
+        }
     }
 
     void anotherCopyRunningTouchesNothing()
@@ -108,6 +143,50 @@ private slots:
         QCOMPARE(f.line(), "No words: reg.ocx not found in " + f.folder.path());
         QVERIFY(w.isVisible());
         QVERIFY(w.width() > twipsToPixels(2100, w.logicalDpiX()));
+    }
+
+    // What is wrong with the file is said once, in one sentence, with the file's path last.
+    void unreadableFileIsSaidOnce_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("refused") << "/opt/v" << "cannot be read: /opt/v/reg.ocx (Permission denied)"
+                                 << "No words: reg.ocx cannot be read (permission denied): /opt/v/reg.ocx";
+        QTest::newRow("damaged")
+            << "/opt/v" << "damaged Access database: /opt/v/reg.ocx (truncated)"
+            << "No words: reg.ocx cannot be read (damaged Access database: truncated): /opt/v/reg.ocx";
+        QTest::newRow("no database") << "/opt/v" << "not an Access database: /opt/v/reg.ocx"
+                                     << "No words: reg.ocx cannot be read (not an Access database): /opt/v/reg.ocx";
+        QTest::newRow("folder with parentheses")
+            << "C:\\Programs (x86)\\Vorlix" << "cannot be read: C:\\Programs (x86)\\Vorlix\\reg.ocx (Permission denied)"
+            << "No words: reg.ocx cannot be read (permission denied): C:\\Programs (x86)\\Vorlix\\reg.ocx";
+        QTest::newRow("not about the file")
+            << "/opt/v" << "the word reader cannot be started: /opt/v/vorlix-words (No such file or directory)"
+            << "No words: reg.ocx cannot be read (the word reader cannot be started: /opt/v/vorlix-words (No such "
+               "file or directory))";
+        QTest::newRow("nothing known") << "/opt/v" << "" << "No words: reg.ocx cannot be read";
+    }
+    void unreadableFileIsSaidOnce()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, detail);
+        QFETCH(QString, line);
+        QCOMPARE(QString::fromStdString(wordSourceMessage(WordSourceFailure::Unreadable, detail.toStdString(),
+                                                          folder.toStdString(), kFirstRunCategory)),
+                 line);
+    }
+
+    void fileThatIsNoDatabaseIsSaidInTheWindow()
+    {
+        WordWindowFixture f;
+        QFile garbage(f.folder.filePath("reg.ocx"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(5000, 'x'));
+        garbage.close();
+        f.start();
+        QCOMPARE(f.line(),
+                 "No words: reg.ocx cannot be read (not an Access database): " + f.folder.filePath("reg.ocx"));
     }
 
     void databaseOfAnotherPasswordOrNoWordsInTheCategory()
@@ -143,6 +222,7 @@ private slots:
         QCOMPARE(f.line(), QString("rain  |  la lluvia"));
         w.Timer1_Timer();
         QVERIFY2(f.line().startsWith("Some words could not be read (damaged Access database: "), qPrintable(f.line()));
+        QVERIFY2(f.line().endsWith("): " + f.folder.filePath("reg.ocx")), qPrintable(f.line()));
         w.Timer1_Timer();
         QCOMPARE(f.line(), QString("rain  |  la lluvia"));
         w.Timer1_Timer();

@@ -23,15 +23,16 @@ public:
 class FakeStartupEntry : public StartupEntry {
 public:
     std::vector<std::string> calls;
+    bool refuse = false;
     bool add(const std::string& path) override
     {
         calls.push_back("add " + path);
-        return true;
+        return !refuse;
     }
     bool remove() override
     {
         calls.push_back("remove");
-        return true;
+        return !refuse;
     }
 };
 

@@ -1,0 +1,18 @@
+#include <QWidget>
+
+#include "platform/platform.h"
+
+namespace vorlix {
+
+QPoint windowPosition(const QWidget& window)
+{
+    // Qt's record follows every move Windows makes.
+    return window.pos();
+}
+
+void offerCloseBoxOnly(QWidget&)
+{
+    // Windows draws exactly the title-bar buttons the window flags ask for.
+}
+
+}  // namespace vorlix
