@@ -11,6 +11,17 @@ program="$(winepath -w "$folder/vorlix.exe")"
 start_vorlix() { wine "$program" >/dev/null 2>&1 & pids+=($!); }
 running() { pgrep -f 'vorlix\.exe' >/dev/null; }
 
+# A damaged file keeps the reader busy; the program killed outright takes it along.
+cp "$VORLIX_DAMAGED_DIR/hangs-1.mdb" "$folder/reg.ocx"
+start_vorlix
+for _ in $(seq 300); do pgrep -f 'vorlix-words\.exe' >/dev/null && break; sleep 0.05; done
+check "the word reader runs" pgrep -f 'vorlix-words\.exe'
+pkill -9 -f 'vorlix\.exe'
+for _ in $(seq 50); do pgrep -f 'vorlix-words\.exe' >/dev/null || break; sleep 0.1; done
+check "the reader ended with the program" bash -c '! pgrep -f "vorlix-words\.exe" >/dev/null'
+wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+cp "$VORLIX_TEST_DB" "$folder/reg.ocx"
+
 started=$(date +%s%N)
 start_vorlix
 read -r hwnd style exstyle left top right bottom < <(word_window) || fail "no word window appeared"
@@ -57,18 +68,12 @@ for _ in $(seq 30); do foreground="$(probe foreground)"; [ "$foreground" = "$hwn
 check "the first copy came to the front" test "$foreground" = "$hwnd"
 pkill -f notepad.exe || true
 
-# Exit, from the menu, ends the program.
-xdotool mousemove $((left2 + 10)) $((top2 + 10)) click 3; sleep 0.5
-xdotool key e
+# Exit, the menu's last item, ends the program.
+xdotool mousemove $((left2 + 10)) $((top2 + 10)) click 3
+read -r _ _ _ _ menu_left _ _ menu_bottom < <(for _ in $(seq 30); do probe windows | grep Popup && break; sleep 0.1; done)
+xdotool mousemove $((menu_left + 30)) $((menu_bottom - 10)); sleep 0.3
+xdotool click 1
 for _ in $(seq 50); do running || break; sleep 0.1; done
 check "Exit ends the program" bash -c '! pgrep -f "vorlix\.exe" >/dev/null'
 
-# A damaged file keeps the reader busy; the program killed outright takes it along.
-cp "$VORLIX_DAMAGED_DIR/hangs-1.mdb" "$folder/reg.ocx"
-start_vorlix
-for _ in $(seq 100); do pgrep -f 'vorlix-words\.exe' >/dev/null && break; sleep 0.05; done
-check "the word reader runs" pgrep -f 'vorlix-words\.exe'
-pkill -9 -f 'vorlix\.exe'
-for _ in $(seq 50); do pgrep -f 'vorlix-words\.exe' >/dev/null || break; sleep 0.1; done
-check "the reader ended with the program" bash -c '! pgrep -f "vorlix-words\.exe" >/dev/null'
 echo "all checks passed"
