@@ -21,7 +21,6 @@ using vorlix::test::residentKilobytes;
 
 namespace {
 
-
 double percentile(std::vector<double> sorted, double p)
 {
     std::sort(sorted.begin(), sorted.end());

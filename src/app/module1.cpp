@@ -39,14 +39,14 @@ std::optional<int16_t> parseInt16(std::string_view text)
 bool InitDefaultSettings(SettingsStore& store)
 {
     return writeAll(store, {
-        {"n", std::to_string(kFirstRun.n)},
-        {"psave", std::to_string(kFirstRun.psave)},
-        {"ssave", std::to_string(kFirstRun.ssave)},
-        {"ontop", std::to_string(kFirstRun.ontop)},
-        {"guage", kFirstRun.guage},
-        {"mark", std::to_string(kFirstRun.mark)},
-        {"xxx", kFirstRun.xxx},
-    });
+                               {"n", std::to_string(kFirstRun.n)},
+                               {"psave", std::to_string(kFirstRun.psave)},
+                               {"ssave", std::to_string(kFirstRun.ssave)},
+                               {"ontop", std::to_string(kFirstRun.ontop)},
+                               {"guage", kFirstRun.guage},
+                               {"mark", std::to_string(kFirstRun.mark)},
+                               {"xxx", kFirstRun.xxx},
+                           });
 }
 
 void LoadSettings(const SettingsStore& store, Module1& m)
@@ -65,17 +65,17 @@ void LoadSettings(const SettingsStore& store, Module1& m)
 bool SaveAllSettings(SettingsStore& store, const Module1& m)
 {
     return writeAll(store, {
-        {"ce", ""},
-        {"n", std::to_string(m.n)},
-        {"rd", ""},
-        {"ontop", std::to_string(m.ontop)},
-        {"psave", std::to_string(m.psave)},
-        {"ssave", std::to_string(m.ssave)},
-        {"guage", m.guage},
-        {"mark", std::to_string(m.mark)},
-        {"xxx", "1"},
-        {"sspeed", ""},
-    });
+                               {"ce", ""},
+                               {"n", std::to_string(m.n)},
+                               {"rd", ""},
+                               {"ontop", std::to_string(m.ontop)},
+                               {"psave", std::to_string(m.psave)},
+                               {"ssave", std::to_string(m.ssave)},
+                               {"guage", m.guage},
+                               {"mark", std::to_string(m.mark)},
+                               {"xxx", "1"},
+                               {"sspeed", ""},
+                           });
 }
 
 bool SaveSsaveOnly(SettingsStore& store, const Module1& m)

@@ -12,13 +12,13 @@ namespace vorlix {
 // The in-memory settings, one variable a stored key, shared by the word window, the options
 // dialog and the start-up entry. Filled once at start, edited only by the options dialog.
 struct Module1 {
-    int16_t n = 5000;      // display time of one word, ms
-    int16_t psave = 1;     // carries no behaviour; written back unchanged
-    int16_t ssave = 1;     // 1: the options dialog stores everything when it closes
-    int16_t ontop = 1;     // non-zero: the word window is topmost
-    std::string guage = "29";  // the category number as text
-    int16_t mark = 0;      // 1: start at log-on
-    std::string xxx = "1"; // initialised marker
+    int16_t n = 5000;            // display time of one word, ms
+    int16_t psave = 1;           // carries no behaviour; written back unchanged
+    int16_t ssave = 1;           // 1: the options dialog stores everything when it closes
+    int16_t ontop = 1;           // non-zero: the word window is topmost
+    std::string guage = "29";    // the category number as text
+    int16_t mark = 0;            // 1: start at log-on
+    std::string xxx = "1";       // initialised marker
     std::string categoryFilter;  // the chosen category's name in single quotes, for the query
 };
 

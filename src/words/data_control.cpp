@@ -15,8 +15,8 @@ bool DataControl::Refresh()
 
     std::error_code ec;
     if (!std::filesystem::is_regular_file(DatabaseName, ec)) {
-        failure_ = std::filesystem::exists(DatabaseName, ec) ? WordSourceFailure::Unreadable
-                                                            : WordSourceFailure::FileMissing;
+        failure_ =
+            std::filesystem::exists(DatabaseName, ec) ? WordSourceFailure::Unreadable : WordSourceFailure::FileMissing;
         return false;
     }
     // The words' text is about as long as the file that holds them.
@@ -59,16 +59,10 @@ bool DataControl::conclude()
         failure_ = WordSourceFailure::Unreadable;
         detail_ = "damaged Access database: " + DatabaseName + " (its words came cut short)";
         return false;
-    case Outcome::WrongPassword:
-        failure_ = WordSourceFailure::WrongPassword;
-        return false;
-    case Outcome::QueryFailed:
-        failure_ = WordSourceFailure::QueryFailed;
-        break;
+    case Outcome::WrongPassword: failure_ = WordSourceFailure::WrongPassword; return false;
+    case Outcome::QueryFailed: failure_ = WordSourceFailure::QueryFailed; break;
     case Outcome::Running:
-    case Outcome::Unreadable:
-        failure_ = WordSourceFailure::Unreadable;
-        break;
+    case Outcome::Unreadable: failure_ = WordSourceFailure::Unreadable; break;
     }
     detail_ = reader_->failureText(DatabaseName);
     return false;

@@ -12,10 +12,10 @@ namespace vorlix {
 // Why the word source has no rows to show.
 enum class WordSourceFailure {
     None,
-    FileMissing,     // no file at DatabaseName
-    Unreadable,      // not a Jet file, damaged, or the operating system refuses it
-    WrongPassword,   // the file is protected by a password other than Connect's
-    QueryFailed,     // the engine rejected RecordSource
+    FileMissing,    // no file at DatabaseName
+    Unreadable,     // not a Jet file, damaged, or the operating system refuses it
+    WrongPassword,  // the file is protected by a password other than Connect's
+    QueryFailed,    // the engine rejected RecordSource
 };
 
 // The word window's data control: where the words are, the password, and the query. Refresh

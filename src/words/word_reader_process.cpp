@@ -48,8 +48,7 @@ bool WordReaderProcess::start(const std::string& program, const std::string& dat
         // The library's warnings about damaged pages would only pile up unread.
         process_->setStandardErrorFile(QProcess::nullDevice());
     }
-    process_->start(QString::fromStdString(program),
-                    {QString::fromStdString(database), QString::fromStdString(query)});
+    process_->start(QString::fromStdString(program), {QString::fromStdString(database), QString::fromStdString(query)});
     if (!process_->waitForStarted(stallLimitMs) || !leash_.hold(process_->processId())) {
         end();
         startFailed_ = true;
@@ -81,7 +80,8 @@ std::string_view WordReaderProcess::takeOutput()
     // Straight from the process's buffer into one that is kept: the rows are copied once more,
     // into the recordset, and nothing is allocated a piece.
     output_.resize(static_cast<size_t>(process_->bytesAvailable()));
-    output_.resize(static_cast<size_t>(std::max<qint64>(0, process_->read(output_.data(), static_cast<qint64>(output_.size())))));
+    output_.resize(
+        static_cast<size_t>(std::max<qint64>(0, process_->read(output_.data(), static_cast<qint64>(output_.size())))));
     bytesTaken_ += output_.size();
     if (firstOutput_.size() < kReasonLength) firstOutput_ += output_.substr(0, kReasonLength - firstOutput_.size());
     return output_;
@@ -112,14 +112,10 @@ WordReaderProcess::Outcome WordReaderProcess::outcome() const
     if (startFailed_ || stalled_) return Outcome::Unreadable;
     if (process_->state() != QProcess::NotRunning) return Outcome::Running;
     switch (ownExitCode()) {
-    case word_stream::kComplete:
-        return Outcome::Complete;
-    case word_stream::kWrongPassword:
-        return Outcome::WrongPassword;
-    case word_stream::kQueryFailed:
-        return Outcome::QueryFailed;
-    default:
-        return Outcome::Unreadable;
+    case word_stream::kComplete: return Outcome::Complete;
+    case word_stream::kWrongPassword: return Outcome::WrongPassword;
+    case word_stream::kQueryFailed: return Outcome::QueryFailed;
+    default: return Outcome::Unreadable;
     }
 }
 

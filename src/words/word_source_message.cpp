@@ -57,28 +57,23 @@ std::string aboutTheFile(const std::string& lead, const std::string& detail, con
     if (!problem) return withDetail(lead, detail);
     // "cannot be read" is what the lead says already; only why is left to say.
     const std::string reason = problem->what == "cannot be read" ? inSentence(problem->why)
-                               : problem->why.empty()           ? problem->what
-                                                                : problem->what + ": " + inSentence(problem->why);
+                               : problem->why.empty()            ? problem->what
+                                                                 : problem->what + ": " + inSentence(problem->why);
     return (reason.empty() ? lead : lead + " (" + reason + ")") + ": " + problem->path;
 }
 
 }  // namespace
 
-std::string wordSourceMessage(WordSourceFailure failure, const std::string& detail,
-                              const std::string& folder, int categoryNumber)
+std::string wordSourceMessage(WordSourceFailure failure, const std::string& detail, const std::string& folder,
+                              int categoryNumber)
 {
     const std::string file = kWordDatabaseFile;
     switch (failure) {
-    case WordSourceFailure::None:
-        return emptyCategoryMessage(categoryNumber);
-    case WordSourceFailure::FileMissing:
-        return "No words: " + file + " not found in " + folder;
-    case WordSourceFailure::Unreadable:
-        return aboutTheFile("No words: " + file + " cannot be read", detail, folder);
-    case WordSourceFailure::WrongPassword:
-        return "No words: " + file + " is protected by another password";
-    case WordSourceFailure::QueryFailed:
-        return withDetail("No words: the word query failed", detail);
+    case WordSourceFailure::None: return emptyCategoryMessage(categoryNumber);
+    case WordSourceFailure::FileMissing: return "No words: " + file + " not found in " + folder;
+    case WordSourceFailure::Unreadable: return aboutTheFile("No words: " + file + " cannot be read", detail, folder);
+    case WordSourceFailure::WrongPassword: return "No words: " + file + " is protected by another password";
+    case WordSourceFailure::QueryFailed: return withDetail("No words: the word query failed", detail);
     }
     return "No words";
 }

@@ -8,8 +8,8 @@ namespace vorlix {
 
 // The one line the word window shows instead of words when the word source has none to give.
 // `folder` is where the database was looked for; `categoryNumber` the category in use.
-std::string wordSourceMessage(WordSourceFailure failure, const std::string& detail,
-                              const std::string& folder, int categoryNumber);
+std::string wordSourceMessage(WordSourceFailure failure, const std::string& detail, const std::string& folder,
+                              int categoryNumber);
 
 // The line shown once when the words after the first could not all be read; the ones read stay.
 // `folder` as above.

@@ -10,7 +10,9 @@ namespace {
 
 QString uniqueKey()
 {
-    return QStringLiteral("test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate());
+    return QStringLiteral("test-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QRandomGenerator::global()->generate());
 }
 
 // The name under which Qt's lock files record their machine: only a lock of this machine is

@@ -16,8 +16,8 @@ private slots:
     {
         MemorySettingsStore store;
         QVERIFY(InitDefaultSettings(store));
-        const Writes expected = {{"n", "5000"}, {"psave", "1"}, {"ssave", "1"}, {"ontop", "1"},
-                                 {"guage", "29"}, {"mark", "0"}, {"xxx", "1"}};
+        const Writes expected = {{"n", "5000"},   {"psave", "1"}, {"ssave", "1"}, {"ontop", "1"},
+                                 {"guage", "29"}, {"mark", "0"},  {"xxx", "1"}};
         QCOMPARE(store.writes, expected);
     }
 
@@ -25,7 +25,7 @@ private slots:
     {
         MemorySettingsStore store;
         store.values = {{"n", "12000"}, {"psave", "0"}, {"ssave", "0"}, {"ontop", "2"},
-                        {"guage", "0"}, {"mark", "1"}, {"xxx", "0"}};
+                        {"guage", "0"}, {"mark", "1"},  {"xxx", "0"}};
         Module1 m;
         LoadSettings(store, m);
         QCOMPARE(m.n, int16_t(12000));
@@ -99,9 +99,8 @@ private slots:
         m.mark = 1;
         m.xxx = "0";
         QVERIFY(SaveAllSettings(store, m));
-        const Writes expected = {{"ce", ""},      {"n", "7000"},  {"rd", ""},   {"ontop", "0"},
-                                 {"psave", "-3"}, {"ssave", "1"}, {"guage", "07"}, {"mark", "1"},
-                                 {"xxx", "1"},    {"sspeed", ""}};
+        const Writes expected = {{"ce", ""},     {"n", "7000"},   {"rd", ""},    {"ontop", "0"}, {"psave", "-3"},
+                                 {"ssave", "1"}, {"guage", "07"}, {"mark", "1"}, {"xxx", "1"},   {"sspeed", ""}};
         QCOMPARE(store.writes, expected);
     }
 

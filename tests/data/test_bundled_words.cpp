@@ -18,14 +18,15 @@ constexpr size_t kMinimumPairsPerCategory = 40;
 
 // The numbers a learner counts through, in the English the list writes them.
 const QStringList kCardinalsZeroToThirty = {
-    "zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten",
-    "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen",
-    "twenty", "twenty-one", "twenty-two", "twenty-three", "twenty-four", "twenty-five", "twenty-six",
-    "twenty-seven", "twenty-eight", "twenty-nine", "thirty"};
-const QStringList kOrdinalsFirstToTwentieth = {
-    "first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth",
-    "eleventh", "twelfth", "thirteenth", "fourteenth", "fifteenth", "sixteenth", "seventeenth", "eighteenth",
-    "nineteenth", "twentieth"};
+    "zero",         "one",         "two",          "three",       "four",        "five",       "six",
+    "seven",        "eight",       "nine",         "ten",         "eleven",      "twelve",     "thirteen",
+    "fourteen",     "fifteen",     "sixteen",      "seventeen",   "eighteen",    "nineteen",   "twenty",
+    "twenty-one",   "twenty-two",  "twenty-three", "twenty-four", "twenty-five", "twenty-six", "twenty-seven",
+    "twenty-eight", "twenty-nine", "thirty"};
+const QStringList kOrdinalsFirstToTwentieth = {"first",     "second",      "third",      "fourth",     "fifth",
+                                               "sixth",     "seventh",     "eighth",     "ninth",      "tenth",
+                                               "eleventh",  "twelfth",     "thirteenth", "fourteenth", "fifteenth",
+                                               "sixteenth", "seventeenth", "eighteenth", "nineteenth", "twentieth"};
 
 std::vector<std::vector<std::string>> rowsOf(const std::vector<WordPair>& pairs)
 {
@@ -109,9 +110,9 @@ private slots:
             const std::string& value = p.spanish;
             const size_t slash = value.find('/');
             if (slash == std::string::npos) continue;
-            const bool wellFormed = value.find('/', slash + 1) == std::string::npos && slash >= 2
-                                    && slash + 2 < value.size() && value.compare(slash - 1, 3, " / ") == 0
-                                    && value.find("  ") == std::string::npos;
+            const bool wellFormed = value.find('/', slash + 1) == std::string::npos && slash >= 2 &&
+                                    slash + 2 < value.size() && value.compare(slash - 1, 3, " / ") == 0 &&
+                                    value.find("  ") == std::string::npos;
             QVERIFY2(wellFormed, qPrintable(QString("%1: \"%2\"").arg(p.category.c_str(), p.spanish.c_str())));
         }
     }

@@ -41,8 +41,9 @@ BOOL CALLBACK printWindow(HWND window, LPARAM)
     GetClassNameA(window, className, sizeof className);
     RECT r{};
     GetWindowRect(window, &r);
-    std::printf("%llx %s %lx %lx %ld %ld %ld %ld\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)),
-                className, static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)),
+    std::printf("%llx %s %lx %lx %ld %ld %ld %ld\n",
+                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)), className,
+                static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)),
                 static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)), r.left, r.top, r.right, r.bottom);
     return TRUE;
 }

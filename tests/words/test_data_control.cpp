@@ -62,8 +62,8 @@ private slots:
 
     void categoryWithAmpersandAndAllRows()
     {
-        DataControl electronics = source(kDatabases + "/program_password.mdb",
-                                         "select * from word where category= 'Electronics& Computers'");
+        DataControl electronics =
+            source(kDatabases + "/program_password.mdb", "select * from word where category= 'Electronics& Computers'");
         QVERIFY(electronics.Refresh() && electronics.finishLoading());
         QCOMPARE(electronics.recordset().RecordCount(), size_t(2));
         QCOMPARE(electronics.recordset().value(electronics.recordset().columnIndex("spanish")),
@@ -115,8 +115,8 @@ private slots:
 
     void emptyCategoryHasNoRows()
     {
-        DataControl data = source(kDatabases + "/program_password.mdb",
-                                  "select * from word where category= 'Religion'");
+        DataControl data =
+            source(kDatabases + "/program_password.mdb", "select * from word where category= 'Religion'");
         QVERIFY(data.Refresh());
         QCOMPARE(data.recordset().RecordCount(), size_t(0));
         QCOMPARE(emptyCategoryMessage(26), std::string("No words in category Religion"));
@@ -142,7 +142,8 @@ private slots:
         QCOMPARE(folderNotFile.failure(), WordSourceFailure::Unreadable);
         QVERIFY(QDir().rmdir(QString::fromStdString(file)));
 
-        for (const QByteArray& content : {QByteArray(), QByteArray(5000, 'x'), QByteArray("\x00\x01\x00\x00Standard Jet DB", 19)}) {
+        for (const QByteArray& content :
+             {QByteArray(), QByteArray(5000, 'x'), QByteArray("\x00\x01\x00\x00Standard Jet DB", 19)}) {
             QFile garbage(QString::fromStdString(file));
             QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
             garbage.write(content);
@@ -205,7 +206,8 @@ private slots:
         if (!mayGiveWords) QVERIFY(!words);
         if (!words) {
             QCOMPARE(data.failure(), WordSourceFailure::Unreadable);
-            QVERIFY2(QString::fromStdString(data.detail()).startsWith("damaged Access database: "), data.detail().c_str());
+            QVERIFY2(QString::fromStdString(data.detail()).startsWith("damaged Access database: "),
+                     data.detail().c_str());
         }
     }
 
@@ -238,7 +240,8 @@ private slots:
         data.readerProgram = VORLIX_BIN_DIR "/no-such-reader";
         QVERIFY(!data.Refresh());
         QCOMPARE(data.failure(), WordSourceFailure::Unreadable);
-        QVERIFY2(QString::fromStdString(data.detail()).startsWith("the word reader cannot be started: "), data.detail().c_str());
+        QVERIFY2(QString::fromStdString(data.detail()).startsWith("the word reader cannot be started: "),
+                 data.detail().c_str());
     }
 
     void theWordsLogSaysHowTheReaderEndedAndWhatItSaid_data()

@@ -32,7 +32,8 @@ std::vector<std::vector<std::string>> takeInTwo(const std::string& stream, size_
     Recordset& set = receiver.recordset();
     for (set.MoveFirst(); !set.eof(); set.MoveNext()) {
         auto& row = rows.emplace_back();
-        for (const char* column : {"category", "english", "spanish"}) row.emplace_back(set.value(set.columnIndex(column)));
+        for (const char* column : {"category", "english", "spanish"})
+            row.emplace_back(set.value(set.columnIndex(column)));
     }
     return rows;
 }

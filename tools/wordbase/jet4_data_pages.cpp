@@ -26,10 +26,7 @@ public:
         finish();
     }
 
-    bool fits(size_t rowSize) const
-    {
-        return rows_ < kMaxRowsPerPage && rowSize + 2 <= freeSpace();
-    }
+    bool fits(size_t rowSize) const { return rows_ < kMaxRowsPerPage && rowSize + 2 <= freeSpace(); }
 
     void add(std::span<const uint8_t> row)
     {

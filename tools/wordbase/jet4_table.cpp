@@ -25,8 +25,7 @@ uint16_t declaredLength(ColumnType type)
 TableLayout::TableLayout(const std::vector<Column>& columns)
 {
     for (const Column& column : columns) {
-        ColumnLayout layout{column, static_cast<uint16_t>(columns_.size()), false, 0, 0,
-                            declaredLength(column.type)};
+        ColumnLayout layout{column, static_cast<uint16_t>(columns_.size()), false, 0, 0, declaredLength(column.type)};
         if (const uint16_t width = fixedWidth(column.type)) {
             layout.fixed = true;
             layout.fixedOffset = fixedBytes_;

@@ -27,7 +27,7 @@ struct Column {
 
 struct ColumnLayout {
     Column column;
-    uint16_t number;       // also the column's bit in the row's null mask
+    uint16_t number;  // also the column's bit in the row's null mask
     bool fixed;
     uint16_t fixedOffset;  // fixed columns: where the value sits after the row's column count
     uint16_t varIndex;     // variable columns: which offset entry points at the value
@@ -53,6 +53,9 @@ using Value = std::variant<Null, int32_t, std::u16string>;
 using Row = std::vector<Value>;
 
 // A usage-map row's address as a table definition stores it: (page << 8) | row.
-inline uint32_t rowPointer(uint32_t page, uint8_t row) { return (page << 8) | row; }
+inline uint32_t rowPointer(uint32_t page, uint8_t row)
+{
+    return (page << 8) | row;
+}
 
 }  // namespace vorlix::wordbase::jet4

@@ -23,9 +23,23 @@ class Cursor {
 public:
     explicit Cursor(Page& page, size_t at) : page_(page), at_(at) {}
 
-    void u8(uint8_t v) { reserve(1); page_[at_++] = v; }
-    void u16(uint16_t v) { reserve(2); le::put16(page_.data() + at_, v); at_ += 2; }
-    void u32(uint32_t v) { reserve(4); le::put32(page_.data() + at_, v); at_ += 4; }
+    void u8(uint8_t v)
+    {
+        reserve(1);
+        page_[at_++] = v;
+    }
+    void u16(uint16_t v)
+    {
+        reserve(2);
+        le::put16(page_.data() + at_, v);
+        at_ += 2;
+    }
+    void u32(uint32_t v)
+    {
+        reserve(4);
+        le::put32(page_.data() + at_, v);
+        at_ += 4;
+    }
     size_t at() const { return at_; }
 
 private:

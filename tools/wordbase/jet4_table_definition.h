@@ -10,7 +10,7 @@ namespace vorlix::wordbase::jet4 {
 struct TableDefinition {
     const TableLayout& layout;
     bool system;
-    uint32_t rowCount;  // readers trust it for counting, so it must be exact
+    uint32_t rowCount;      // readers trust it for counting, so it must be exact
     uint32_t usedPagesMap;  // rowPointer()s of the table's usage maps
     uint32_t freePagesMap;
     // Per OLE column, in column order: its long-value pages' used and free maps.

@@ -14,8 +14,7 @@ constexpr char16_t kByteOrderMark = 0xFEFF;
 // and above U+00FF never needs a switch, and at two characters or fewer the mark eats the gain.
 bool compressible(std::u16string_view text)
 {
-    return text.size() > 2 &&
-           std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x01 && c <= 0xFF; });
+    return text.size() > 2 && std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x01 && c <= 0xFF; });
 }
 
 }  // namespace

@@ -8,10 +8,13 @@ namespace vorlix::wordbase::jet4 {
 namespace {
 
 constexpr size_t kMapRowSize = 69;
-constexpr size_t kBitmapOffset = 5;    // type 0: after the type byte and the start page
-constexpr size_t kMapPageHeader = 4;   // 05 01 00 00
+constexpr size_t kBitmapOffset = 5;   // type 0: after the type byte and the start page
+constexpr size_t kMapPageHeader = 4;  // 05 01 00 00
 
-void setBit(uint8_t* bitmap, uint32_t bit) { bitmap[bit / 8] |= static_cast<uint8_t>(1u << (bit % 8)); }
+void setBit(uint8_t* bitmap, uint32_t bit)
+{
+    bitmap[bit / 8] |= static_cast<uint8_t>(1u << (bit % 8));
+}
 
 }  // namespace
 

@@ -24,7 +24,12 @@ constexpr uint32_t kFirstMapPage = 6;
 
 // Rows of the usage-map page, each a 69-byte map.
 enum MapRow : uint8_t {
-    kCatalogUsed, kCatalogFree, kLvPropUsed, kLvPropFree, kTableUsed, kTableFree,
+    kCatalogUsed,
+    kCatalogFree,
+    kLvPropUsed,
+    kLvPropFree,
+    kTableUsed,
+    kTableFree,
 };
 
 // MSysObjects ids and flags as the engine uses them.
@@ -38,9 +43,8 @@ constexpr int32_t kTableType = 1;
 const std::vector<Column>& catalogColumns()
 {
     static const std::vector<Column> columns = {
-        {u"Id", ColumnType::Long},    {u"ParentId", ColumnType::Long},
-        {u"Type", ColumnType::Int},   {u"Flags", ColumnType::Long},
-        {u"Name", ColumnType::Text},  {u"LvProp", ColumnType::Ole},
+        {u"Id", ColumnType::Long},    {u"ParentId", ColumnType::Long}, {u"Type", ColumnType::Int},
+        {u"Flags", ColumnType::Long}, {u"Name", ColumnType::Text},     {u"LvProp", ColumnType::Ole},
     };
     return columns;
 }
@@ -104,12 +108,11 @@ std::vector<Page> buildDatabase(const TextTable& table, const std::u16string& pa
 
     const TableLayout catalogLayout(catalogColumns());
     const std::vector<std::vector<uint8_t>> catalog = {
-        encodeRow(catalogLayout, catalogRow(kTablesContainerId, kRootContainerId, kContainerType,
-                                            kSystemObjectFlags, u"Tables")),
-        encodeRow(catalogLayout, catalogRow(kCatalogDefinitionPage, kTablesContainerId, kTableType,
-                                            kSystemTableFlags, u"MSysObjects")),
-        encodeRow(catalogLayout, catalogRow(kTableDefinitionPage, kTablesContainerId, kTableType, 0,
-                                            table.name)),
+        encodeRow(catalogLayout,
+                  catalogRow(kTablesContainerId, kRootContainerId, kContainerType, kSystemObjectFlags, u"Tables")),
+        encodeRow(catalogLayout, catalogRow(kCatalogDefinitionPage, kTablesContainerId, kTableType, kSystemTableFlags,
+                                            u"MSysObjects")),
+        encodeRow(catalogLayout, catalogRow(kTableDefinitionPage, kTablesContainerId, kTableType, 0, table.name)),
     };
 
     const std::vector<uint8_t> noPages = usageMap({}, 0).row;
@@ -123,16 +126,21 @@ std::vector<Page> buildDatabase(const TextTable& table, const std::u16string& pa
     pages.reserve(pageCount);
     pages.push_back(headerPage(password, kCreationDate));
     pages.push_back(globalMapPage(pageCount));
-    pages.push_back(tableDefinitionPage({catalogLayout, true, static_cast<uint32_t>(catalog.size()),
-                                         rowPointer(kUsageMapRowsPage, kCatalogUsed),
-                                         rowPointer(kUsageMapRowsPage, kCatalogFree),
-                                         {{rowPointer(kUsageMapRowsPage, kLvPropUsed),
-                                           rowPointer(kUsageMapRowsPage, kLvPropFree)}}}));
+    pages.push_back(tableDefinitionPage(
+        {catalogLayout,
+         true,
+         static_cast<uint32_t>(catalog.size()),
+         rowPointer(kUsageMapRowsPage, kCatalogUsed),
+         rowPointer(kUsageMapRowsPage, kCatalogFree),
+         {{rowPointer(kUsageMapRowsPage, kLvPropUsed), rowPointer(kUsageMapRowsPage, kLvPropFree)}}}));
     pages.push_back(packRows(mapRows, 0).at(0));
     pages.push_back(packRows(catalog, kCatalogDefinitionPage).at(0));
-    pages.push_back(tableDefinitionPage({tableLayout, false, static_cast<uint32_t>(table.rows.size()),
+    pages.push_back(tableDefinitionPage({tableLayout,
+                                         false,
+                                         static_cast<uint32_t>(table.rows.size()),
                                          rowPointer(kUsageMapRowsPage, kTableUsed),
-                                         rowPointer(kUsageMapRowsPage, kTableFree), {}}));
+                                         rowPointer(kUsageMapRowsPage, kTableFree),
+                                         {}}));
     pages.insert(pages.end(), tableMap.mapPages.begin(), tableMap.mapPages.end());
     pages.insert(pages.end(), dataPages.begin(), dataPages.end());
     return pages;

@@ -18,7 +18,10 @@
 
 #if defined(VORLIX_ADDRESS_SANITIZER)
 // In place of the address-space limit below, which the sanitizer's shadow memory rules out.
-extern "C" const char* __asan_default_options() { return "hard_rss_limit_mb=1024"; }
+extern "C" const char* __asan_default_options()
+{
+    return "hard_rss_limit_mb=1024";
+}
 #endif
 
 namespace vorlix {

@@ -32,8 +32,8 @@ xcb_connection_t* x11Connection()
 
 xcb_atom_t atom(xcb_connection_t* x, std::string_view name)
 {
-    const auto reply = owned(xcb_intern_atom_reply(
-        x, xcb_intern_atom(x, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr));
+    const auto reply = owned(
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 

@@ -40,15 +40,19 @@ bool hasControlCharacter(const std::string& text)
 
 std::optional<std::string> desktopExecValue(const std::string& executablePath)
 {
-    if (executablePath.empty() || hasControlCharacter(executablePath) || !isUtf8(executablePath))
-        return std::nullopt;
+    if (executablePath.empty() || hasControlCharacter(executablePath) || !isUtf8(executablePath)) return std::nullopt;
     // Two layers, innermost first: the Exec rules quote the argument and put a backslash before
     // '"', '`', '$' and '\', and double '%' so no field code is expanded; then the string-value
     // rules escape every backslash once more. A literal '\' thus becomes four, '$' becomes "\\$".
     std::string value = "\"";
     for (const char c : executablePath) {
         switch (c) {
-        case '"': case '`': case '$': value += "\\\\"; value += c; break;
+        case '"':
+        case '`':
+        case '$':
+            value += "\\\\";
+            value += c;
+            break;
         case '\\': value += "\\\\\\\\"; break;
         case '%': value += "%%"; break;
         default: value += c;
@@ -65,12 +69,13 @@ std::optional<std::string> autostartDesktopEntry(const std::string& executablePa
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Vorlix\n"
-           "Exec=" + *exec + "\n";
+           "Exec=" +
+           *exec + "\n";
 }
 
 XdgStartupEntry::XdgStartupEntry()
-    : filePath_(configHome() + QStringLiteral("/autostart/") + QString::fromLatin1(kStartupEntryName)
-                + QStringLiteral(".desktop"))
+    : filePath_(configHome() + QStringLiteral("/autostart/") + QString::fromLatin1(kStartupEntryName) +
+                QStringLiteral(".desktop"))
 {
 }
 

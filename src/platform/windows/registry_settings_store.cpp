@@ -27,8 +27,7 @@ std::wstring wide(const std::string& utf8)
 std::string RegistrySettingsStore::get(const std::string& key) const
 {
     HKEY handle = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionKey().c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return "";
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionKey().c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return "";
     const std::wstring name = wide(key);
     DWORD type = 0;
     DWORD bytes = 0;
@@ -53,8 +52,8 @@ bool RegistrySettingsStore::set(const std::string& key, const std::string& value
         return false;
     const std::wstring data = wide(value);
     const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-    const bool ok = RegSetValueExW(handle, wide(key).c_str(), 0, REG_SZ,
-                                   reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+    const bool ok = RegSetValueExW(handle, wide(key).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                                   bytes) == ERROR_SUCCESS;
     // Flushing makes the value survive a crash right after the save.
     RegFlushKey(handle);
     RegCloseKey(handle);

@@ -39,9 +39,10 @@ QString startupEntryNotChanged()
 // indicator no taller than its button, which is shorter than some styles' default indicator.
 QString classicLookStyleSheet(int radioButtonHeight, int titleHeight)
 {
-    return QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
-                          "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"
-                          "QRadioButton::indicator { width: %2px; height: %2px; }")
+    return QStringLiteral(
+               "QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+               "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"
+               "QRadioButton::indicator { width: %2px; height: %2px; }")
         .arg(titleHeight / 2)
         .arg(radioButtonHeight);
 }

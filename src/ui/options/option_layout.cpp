@@ -26,9 +26,8 @@ constexpr std::array<int, 2> kOption1ColumnLeft{120, 2520};
 
 // Each width was chosen for its own caption and follows no rule.
 constexpr std::array<int, kCategoryCount> kOption1Width{
-    1020, 1380, 1500, 1620, 1380, 1740, 1020, 1020, 1260, 2340,
-    2460, 1500, 1620, 1380, 1740, 1380, 1380, 1740, 2340, 2460,
-    1500, 1620, 1380, 1740, 1380, 1380, 1740, 2340, 1500, 1620,
+    1020, 1380, 1500, 1620, 1380, 1740, 1020, 1020, 1260, 2340, 2460, 1500, 1620, 1380, 1740,
+    1380, 1380, 1740, 2340, 2460, 1500, 1620, 1380, 1740, 1380, 1380, 1740, 2340, 1500, 1620,
 };
 
 // "All" comes first whatever its caption; the rest by caption.
@@ -46,8 +45,8 @@ TwipsRect option1Rect(int index)
 {
     const int position = readingPosition(index);
     const int row = position / 2;
-    return {kOption1ColumnLeft[size_t(position % 2)], kOption1RowStep * (row + 1),
-            kOption1Width[size_t(index)], kOption1Height};
+    return {kOption1ColumnLeft[size_t(position % 2)], kOption1RowStep * (row + 1), kOption1Width[size_t(index)],
+            kOption1Height};
 }
 
 QFont dialogFont()

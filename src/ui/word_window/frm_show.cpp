@@ -308,8 +308,8 @@ void FrmShow::BuildMenu()
 void FrmShow::SetMenuIcons()
 {
     const std::pair<QAction*, const char*> icons[] = {
-        {mnustop, "stop"}, {mnusetup, "properties"}, {mnuhelp, "help"},
-        {mnuwebsite, "site"}, {mnuemail, "mail"}, {mnuquit, "exit"},
+        {mnustop, "stop"},    {mnusetup, "properties"}, {mnuhelp, "help"},
+        {mnuwebsite, "site"}, {mnuemail, "mail"},       {mnuquit, "exit"},
     };
     for (const auto& [item, key] : icons) item->setIcon(QIcon(Images.picture(key)));
 }

@@ -58,8 +58,7 @@ FileStart readFileStart(const std::string& path)
 
 bool isSelect(const std::string& sql)
 {
-    const auto first = std::find_if_not(sql.begin(), sql.end(),
-                                        [](unsigned char c) { return std::isspace(c); });
+    const auto first = std::find_if_not(sql.begin(), sql.end(), [](unsigned char c) { return std::isspace(c); });
     static constexpr std::string_view kSelect = "select";
     if (static_cast<size_t>(sql.end() - first) <= kSelect.size()) return false;
     for (size_t i = 0; i < kSelect.size(); ++i) {
@@ -157,9 +156,15 @@ Database::Database(const std::string& path) : impl_(std::make_unique<Impl>())
 
 Database::~Database() = default;
 
-int Database::jetVersion() const { return impl_->jetVersion; }
+int Database::jetVersion() const
+{
+    return impl_->jetVersion;
+}
 
-const std::string& Database::password() const { return impl_->password; }
+const std::string& Database::password() const
+{
+    return impl_->password;
+}
 
 void Database::select(const std::string& sql, const std::function<void(Fields)>& onColumns,
                       const std::function<void(Fields)>& onRow)

@@ -27,8 +27,8 @@ Offsets offsetsFor(int jetVersion)
 }
 
 // Copies row `row` of a data page into `rowBytes`, or says why that row is not there.
-std::optional<std::string> rowProblem(const std::vector<uint8_t>& pageBytes, uint8_t row,
-                                      const Offsets& offsets, std::vector<uint8_t>& rowBytes)
+std::optional<std::string> rowProblem(const std::vector<uint8_t>& pageBytes, uint8_t row, const Offsets& offsets,
+                                      std::vector<uint8_t>& rowBytes)
 {
     const size_t pageSize = pageBytes.size();
     if (pageBytes[0] != kDataPage) return "points at a page that holds no rows";

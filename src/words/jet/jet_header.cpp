@@ -36,8 +36,7 @@ std::string jet4Password(const uint8_t* field, double creationDate)
     const std::array<uint8_t, 4> mask = passwordMask(creationDate);
     std::u16string text;
     for (size_t i = 0; i < kPasswordLengthJet4; i += 2) {
-        const auto unit = static_cast<char16_t>((field[i] ^ mask[i % 4]) |
-                                                ((field[i + 1] ^ mask[(i + 1) % 4]) << 8));
+        const auto unit = static_cast<char16_t>((field[i] ^ mask[i % 4]) | ((field[i + 1] ^ mask[(i + 1) % 4]) << 8));
         if (unit == 0) break;
         text += unit;
     }
@@ -47,8 +46,7 @@ std::string jet4Password(const uint8_t* field, double creationDate)
 }  // namespace
 
 const std::array<uint8_t, kMagicLength> kJetMagic = {
-    0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n', 'd', 'a',
-    'r',  'd',  ' ',  'J',  'e', 't', ' ', 'D', 'B', 0x00,
+    0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n', 'd', 'a', 'r', 'd', ' ', 'J', 'e', 't', ' ', 'D', 'B', 0x00,
 };
 
 void scramble(std::span<uint8_t> region)
@@ -73,8 +71,7 @@ void scramble(std::span<uint8_t> region)
 std::array<uint8_t, 4> passwordMask(double creationDate)
 {
     std::array<uint8_t, 4> mask{};
-    if (!std::isfinite(creationDate) || creationDate <= -2147483649.0 ||
-        creationDate >= 2147483648.0) {
+    if (!std::isfinite(creationDate) || creationDate <= -2147483649.0 || creationDate >= 2147483648.0) {
         return mask;
     }
     le::put32(mask.data(), static_cast<uint32_t>(static_cast<int32_t>(creationDate)));
@@ -98,8 +95,7 @@ std::optional<HeaderFacts> readHeader(std::span<const uint8_t> firstPage)
     facts.jetVersion = jet3 ? 3 : 4;
     facts.pageSize = jet3 ? kPageSizeJet3 : kPageSizeJet4;
     facts.password = jet3 ? jet3Password(plain.data() + kPasswordOffset)
-                          : jet4Password(plain.data() + kPasswordOffset,
-                                         le::f64(plain.data() + kCreationDateOffset));
+                          : jet4Password(plain.data() + kPasswordOffset, le::f64(plain.data() + kCreationDateOffset));
     return facts;
 }
 

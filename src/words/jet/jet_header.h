@@ -48,7 +48,7 @@ void scramble(std::span<uint8_t> region);
 std::array<uint8_t, 4> passwordMask(double creationDate);
 
 struct HeaderFacts {
-    int jetVersion;     // 3 or 4 (ACE revisions count as the Jet4 family)
+    int jetVersion;  // 3 or 4 (ACE revisions count as the Jet4 family)
     size_t pageSize;
     std::string password;  // UTF-8, "" when none
 };

@@ -9,7 +9,10 @@
 
 namespace vorlix::jet::le {
 
-inline uint16_t u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint16_t u16(const uint8_t* p)
+{
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 inline uint32_t u32(const uint8_t* p)
 {

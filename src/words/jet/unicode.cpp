@@ -24,16 +24,21 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
-bool isHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool isLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool isHighSurrogate(char32_t u)
+{
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t u)
+{
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 // 0x80..0x9F of code page 1252; the five unassigned bytes map to the C1 control of the same
 // value, as Windows itself converts them.
 constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 }  // namespace
@@ -49,13 +54,20 @@ std::optional<std::u16string> utf16FromUtf8(std::string_view utf8)
         char32_t cp = 0;
         char32_t minimum = 0;
         if (lead < 0x80) {
-            length = 1; cp = lead;
+            length = 1;
+            cp = lead;
         } else if ((lead & 0xE0) == 0xC0) {
-            length = 2; cp = lead & 0x1F; minimum = 0x80;
+            length = 2;
+            cp = lead & 0x1F;
+            minimum = 0x80;
         } else if ((lead & 0xF0) == 0xE0) {
-            length = 3; cp = lead & 0x0F; minimum = 0x800;
+            length = 3;
+            cp = lead & 0x0F;
+            minimum = 0x800;
         } else if ((lead & 0xF8) == 0xF0) {
-            length = 4; cp = lead & 0x07; minimum = 0x10000;
+            length = 4;
+            cp = lead & 0x07;
+            minimum = 0x10000;
         } else {
             return std::nullopt;
         }

@@ -27,19 +27,33 @@ void TestStartupEntry::executablePathFromFolderAndName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
 
-    QTest::newRow("windows folder") << PathStyle::Windows << "C:\\Tools" << "wordbar" << "C:\\Tools\\wordbar.exe";
-    QTest::newRow("windows drive root") << PathStyle::Windows << "C:\\" << "wordbar" << "C:\\wordbar.exe";
-    QTest::newRow("windows folder with trailing separator")
-        << PathStyle::Windows << "D:\\Program Files\\Vorlix\\" << "wordbar" << "D:\\Program Files\\Vorlix\\wordbar.exe";
-    QTest::newRow("windows extension always lower case")
-        << PathStyle::Windows << "C:\\Tools" << "WORDBAR" << "C:\\Tools\\WORDBAR.exe";
-    QTest::newRow("windows non-ascii folder")
-        << PathStyle::Windows << "C:\\Wörter\\Übung" << "wordbar" << "C:\\Wörter\\Übung\\wordbar.exe";
-    QTest::newRow("posix folder") << PathStyle::Posix << "/opt/vorlix" << "vorlix" << "/opt/vorlix/vorlix";
-    QTest::newRow("posix root") << PathStyle::Posix << "/" << "vorlix" << "/vorlix";
-    QTest::newRow("posix trailing separator") << PathStyle::Posix << "/usr/bin/" << "vorlix" << "/usr/bin/vorlix";
-    QTest::newRow("posix backslash is a plain character")
-        << PathStyle::Posix << "/tmp/a\\" << "vorlix" << "/tmp/a\\/vorlix";
+    QTest::newRow("windows folder") << PathStyle::Windows << "C:\\Tools"
+                                    << "wordbar"
+                                    << "C:\\Tools\\wordbar.exe";
+    QTest::newRow("windows drive root") << PathStyle::Windows << "C:\\"
+                                        << "wordbar"
+                                        << "C:\\wordbar.exe";
+    QTest::newRow("windows folder with trailing separator") << PathStyle::Windows << "D:\\Program Files\\Vorlix\\"
+                                                            << "wordbar"
+                                                            << "D:\\Program Files\\Vorlix\\wordbar.exe";
+    QTest::newRow("windows extension always lower case") << PathStyle::Windows << "C:\\Tools"
+                                                         << "WORDBAR"
+                                                         << "C:\\Tools\\WORDBAR.exe";
+    QTest::newRow("windows non-ascii folder") << PathStyle::Windows << "C:\\Wörter\\Übung"
+                                              << "wordbar"
+                                              << "C:\\Wörter\\Übung\\wordbar.exe";
+    QTest::newRow("posix folder") << PathStyle::Posix << "/opt/vorlix"
+                                  << "vorlix"
+                                  << "/opt/vorlix/vorlix";
+    QTest::newRow("posix root") << PathStyle::Posix << "/"
+                                << "vorlix"
+                                << "/vorlix";
+    QTest::newRow("posix trailing separator") << PathStyle::Posix << "/usr/bin/"
+                                              << "vorlix"
+                                              << "/usr/bin/vorlix";
+    QTest::newRow("posix backslash is a plain character") << PathStyle::Posix << "/tmp/a\\"
+                                                          << "vorlix"
+                                                          << "/tmp/a\\/vorlix";
 }
 
 void TestStartupEntry::executablePathFromFolderAndName()
@@ -57,11 +71,14 @@ void TestStartupEntry::runValueQuotedOnlyWithSpace_data()
     QTest::addColumn<QString>("data");
     QTest::addColumn<int>("terminatedLength");  // wide characters stored, the terminating zero included
 
-    QTest::newRow("no space stays as it is") << "C:\\Tools\\wordbar.exe" << "C:\\Tools\\wordbar.exe" << 21;
+    QTest::newRow("no space stays as it is") << "C:\\Tools\\wordbar.exe"
+                                             << "C:\\Tools\\wordbar.exe" << 21;
     QTest::newRow("space quoted") << "C:\\Program Files\\Vorlix\\wordbar.exe"
                                   << "\"C:\\Program Files\\Vorlix\\wordbar.exe\"" << 38;
-    QTest::newRow("space in the name quoted") << "C:\\Tools\\word bar.exe" << "\"C:\\Tools\\word bar.exe\"" << 24;
-    QTest::newRow("non-ascii unchanged") << "C:\\Wörter\\wordbar.exe" << "C:\\Wörter\\wordbar.exe" << 22;
+    QTest::newRow("space in the name quoted") << "C:\\Tools\\word bar.exe"
+                                              << "\"C:\\Tools\\word bar.exe\"" << 24;
+    QTest::newRow("non-ascii unchanged") << "C:\\Wörter\\wordbar.exe"
+                                         << "C:\\Wörter\\wordbar.exe" << 22;
 }
 
 void TestStartupEntry::runValueQuotedOnlyWithSpace()

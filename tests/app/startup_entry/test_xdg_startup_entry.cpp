@@ -132,8 +132,8 @@ void TestXdgStartupEntry::addWritesEntryInAutostartFolder()
     XdgStartupEntry entry;
     QCOMPARE(entry.filePath(), entryPath());
     QVERIFY(entry.add("/opt/vorlix/vorlix"));
-    QCOMPARE(fileLines(entryPath()), (QStringList{"[Desktop Entry]", "Type=Application", "Name=Vorlix",
-                                                  "Exec=\"/opt/vorlix/vorlix\"", ""}));
+    QCOMPARE(fileLines(entryPath()),
+             (QStringList{"[Desktop Entry]", "Type=Application", "Name=Vorlix", "Exec=\"/opt/vorlix/vorlix\"", ""}));
 }
 
 void TestXdgStartupEntry::addReplacesEarlierPath()
@@ -144,7 +144,8 @@ void TestXdgStartupEntry::addReplacesEarlierPath()
     const QStringList lines = fileLines(entryPath());
     QCOMPARE(lines.filter(u"Exec=").size(), 1);
     QCOMPARE(execOf(lines), QStringLiteral("\"/opt/new/vorlix\""));
-    QCOMPARE(QDir(home_->filePath("autostart")).entryList(QDir::Files | QDir::Hidden), QStringList{"vorlix1.0.desktop"});
+    QCOMPARE(QDir(home_->filePath("autostart")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"vorlix1.0.desktop"});
 }
 
 void TestXdgStartupEntry::removeDeletesEntry()

@@ -29,17 +29,53 @@ private slots:
         QTest::addColumn<QString>("waylandDisplay");
         QTest::addColumn<QString>("sessionType");
         QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("chosen");  // QT_QPA_PLATFORM
+        QTest::addColumn<QString>("chosen");    // QT_QPA_PLATFORM
         QTest::addColumn<QString>("platform");  // empty: Qt's own choice
-        QTest::newRow("Wayland with XWayland") << "wayland-0" << "wayland" << ":0" << "" << "xcb";
-        QTest::newRow("socket, no session type") << "wayland-0" << "" << ":1" << "" << "xcb";
-        QTest::newRow("session type, default socket") << "" << "wayland" << ":0" << "" << "xcb";
-        QTest::newRow("Wayland without X11") << "wayland-0" << "wayland" << "" << "" << "wayland";
-        QTest::newRow("socket alone") << "wayland-1" << "" << "" << "" << "wayland";
-        QTest::newRow("X11 session") << "" << "x11" << ":0" << "" << "";
-        QTest::newRow("no display at all") << "" << "tty" << "" << "" << "";
-        QTest::newRow("user chose Wayland") << "wayland-0" << "wayland" << ":0" << "wayland" << "";
-        QTest::newRow("user chose offscreen") << "wayland-0" << "wayland" << ":0" << "offscreen" << "";
+        QTest::newRow("Wayland with XWayland") << "wayland-0"
+                                               << "wayland"
+                                               << ":0"
+                                               << ""
+                                               << "xcb";
+        QTest::newRow("socket, no session type") << "wayland-0"
+                                                 << ""
+                                                 << ":1"
+                                                 << ""
+                                                 << "xcb";
+        QTest::newRow("session type, default socket") << ""
+                                                      << "wayland"
+                                                      << ":0"
+                                                      << ""
+                                                      << "xcb";
+        QTest::newRow("Wayland without X11") << "wayland-0"
+                                             << "wayland"
+                                             << ""
+                                             << ""
+                                             << "wayland";
+        QTest::newRow("socket alone") << "wayland-1"
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << "wayland";
+        QTest::newRow("X11 session") << ""
+                                     << "x11"
+                                     << ":0"
+                                     << ""
+                                     << "";
+        QTest::newRow("no display at all") << ""
+                                           << "tty"
+                                           << ""
+                                           << ""
+                                           << "";
+        QTest::newRow("user chose Wayland") << "wayland-0"
+                                            << "wayland"
+                                            << ":0"
+                                            << "wayland"
+                                            << "";
+        QTest::newRow("user chose offscreen") << "wayland-0"
+                                              << "wayland"
+                                              << ":0"
+                                              << "offscreen"
+                                              << "";
     }
     void x11WhereAWaylandSessionOffersItWaylandWhereNot()
     {
@@ -49,9 +85,9 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, platform);
         const std::optional<std::string> result = platformFor({{"WAYLAND_DISPLAY", waylandDisplay.toStdString()},
-                                                                {"XDG_SESSION_TYPE", sessionType.toStdString()},
-                                                                {"DISPLAY", display.toStdString()},
-                                                                {"QT_QPA_PLATFORM", chosen.toStdString()}});
+                                                               {"XDG_SESSION_TYPE", sessionType.toStdString()},
+                                                               {"DISPLAY", display.toStdString()},
+                                                               {"QT_QPA_PLATFORM", chosen.toStdString()}});
         QCOMPARE(QString::fromStdString(result.value_or("")), platform);
     }
 

@@ -17,11 +17,13 @@ HKEY realCurrentUser()
 }  // namespace
 
 ScratchCurrentUser::ScratchCurrentUser(bool refusingWrites)
-    : path_(L"Software\\Vorlix tests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64()))
+    : path_(L"Software\\Vorlix tests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(GetTickCount64()))
 {
     HKEY user = realCurrentUser();
     const DWORD options = refusingWrites ? REG_OPTION_VOLATILE : REG_OPTION_NON_VOLATILE;
-    if (RegCreateKeyExW(user, path_.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr, &key_, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(user, path_.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr, &key_, nullptr) !=
+        ERROR_SUCCESS)
         key_ = nullptr;
     RegCloseKey(user);
     if (key_ && RegOverridePredefKey(HKEY_CURRENT_USER, key_) != ERROR_SUCCESS) {

@@ -30,7 +30,9 @@ private slots:
         QVERIFY(stored.text == L"C:\\Tools\\wordbar.exe");
 
         // The shell splits an unquoted command line at its first blank.
-        QVERIFY(entry.add("C:\\Users\\Ana Mar\xc3\xad" "a\\AppData\\Local\\Programs\\Vorlix\\vorlix.exe"));
+        QVERIFY(
+            entry.add("C:\\Users\\Ana Mar\xc3\xad"
+                      "a\\AppData\\Local\\Programs\\Vorlix\\vorlix.exe"));
         QVERIFY(user.value(kRun, L"vorlix1.0").text ==
                 L"\"C:\\Users\\Ana Mar\u00eda\\AppData\\Local\\Programs\\Vorlix\\vorlix.exe\"");
 

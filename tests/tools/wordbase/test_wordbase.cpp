@@ -153,8 +153,7 @@ private slots:
         std::copy_if(pairs.begin(), pairs.end(), std::back_inserter(weather),
                      [](const WordPair& p) { return p.category == "Weather"; });
         QCOMPARE(db.query("select * from word where category= 'Weather'").rows, rowsOf(weather));
-        QCOMPARE(db.query("select * from word where category= 'Electronics& Computers'").rows,
-                 rowsOf({pairs[1]}));
+        QCOMPARE(db.query("select * from word where category= 'Electronics& Computers'").rows, rowsOf({pairs[1]}));
         QCOMPARE(usageMapType(out), 0);
     }
 
@@ -267,16 +266,19 @@ private slots:
 
     void parserSkipsCommentsBlankLinesAndLineEnds()
     {
-        std::istringstream in("\xEF\xBB\xBF# bundled words\r\n"
-                              "\r\n"
-                              "\n"
-                              "Weather\train\tla lluvia\r\n"
-                              "#Weather\tcommented\tout\n"
-                              "Kitchen\t\t\n"
-                              " Weather \t spaced \t kept \n"
-                              "Time\tday\tel día");
-        const Pairs expected = {{"Weather", "rain", "la lluvia"}, {"Kitchen", "", ""},
-                                {" Weather ", " spaced ", " kept "}, {"Time", "day", "el día"}};
+        std::istringstream in(
+            "\xEF\xBB\xBF# bundled words\r\n"
+            "\r\n"
+            "\n"
+            "Weather\train\tla lluvia\r\n"
+            "#Weather\tcommented\tout\n"
+            "Kitchen\t\t\n"
+            " Weather \t spaced \t kept \n"
+            "Time\tday\tel día");
+        const Pairs expected = {{"Weather", "rain", "la lluvia"},
+                                {"Kitchen", "", ""},
+                                {" Weather ", " spaced ", " kept "},
+                                {"Time", "day", "el día"}};
         QCOMPARE(vorlix::wordbase::parseWordList(in), expected);
 
         std::istringstream bad("Weather\train\tla lluvia\n\nWeather\tsnow\n");
@@ -339,7 +341,7 @@ private slots:
         using vorlix::wordbase::jet4::encodeText;
         QCOMPARE(encodeText(u"abc"), (std::vector<uint8_t>{0xFF, 0xFE, 'a', 'b', 'c'}));
         QCOMPARE(encodeText(u"ñÿé"), (std::vector<uint8_t>{0xFF, 0xFE, 0xF1, 0xFF, 0xE9}));
-        QCOMPARE(encodeText(u"ab"), (std::vector<uint8_t>{'a', 0, 'b', 0}));        // no gain
+        QCOMPARE(encodeText(u"ab"), (std::vector<uint8_t>{'a', 0, 'b', 0}));               // no gain
         QCOMPARE(encodeText(u"aĀa"), (std::vector<uint8_t>{'a', 0, 0x00, 0x01, 'a', 0}));  // beyond U+00FF
         QVERIFY(encodeText(u"").empty());
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, encodeText(u"\uFEFFabc"));

@@ -49,7 +49,10 @@ private slots:
 private:
     frmOption* open() { return fixture_->open(); }
     template <typename Control>
-    Control* control(const QString& name) { return fixture_->control<Control>(name); }
+    Control* control(const QString& name)
+    {
+        return fixture_->control<Control>(name);
+    }
     QRadioButton* option1(int index) { return control<QRadioButton>(QStringLiteral("Option1_%1").arg(index)); }
     QList<int> checkedOptions()
     {
@@ -175,8 +178,10 @@ void TestOptionBehaviour::spinStartsAtStoredTime()
     QCOMPARE(settings().n, int16_t(n));
 
     // The first arrow click moves one second from where the control stands.
-    if (spin == 18) lowerArrow();
-    else upperArrow();
+    if (spin == 18)
+        lowerArrow();
+    else
+        upperArrow();
     const int next = spin == 18 ? 17 : spin + 1;
     QCOMPARE(settings().n, int16_t(next * 1000));
     QCOMPARE(control<QLineEdit>("Text1")->text(), QString::number(next));
@@ -247,20 +252,34 @@ void TestOptionBehaviour::typedTimeTakenLikeTheArrows_data()
     QTest::addColumn<QString>("held");
     QTest::addColumn<int>("n");
 
-    QTest::newRow("7") << "7" << "7" << 7000;
-    QTest::newRow("lowest") << "2" << "2" << 2000;
-    QTest::newRow("highest") << "18" << "18" << 18000;
-    QTest::newRow("leading zero") << "07" << "07" << 7000;
-    QTest::newRow("blanks refused") << " 12 " << "12" << 12000;
-    QTest::newRow("minus refused") << "-5" << "5" << 5000;
-    QTest::newRow("plus refused") << "+7" << "7" << 7000;
-    QTest::newRow("third digit refused") << "123" << "12" << 12000;
-    QTest::newRow("point refused, 75 out of range") << "7.5" << "75" << 10000;
-    QTest::newRow("below range") << "1" << "1" << 10000;
-    QTest::newRow("above range") << "19" << "19" << 10000;
-    QTest::newRow("zero") << "0" << "0" << 10000;
-    QTest::newRow("letters refused") << "abc" << "10" << 10000;
-    QTest::newRow("emptied") << "" << "" << 10000;
+    QTest::newRow("7") << "7"
+                       << "7" << 7000;
+    QTest::newRow("lowest") << "2"
+                            << "2" << 2000;
+    QTest::newRow("highest") << "18"
+                             << "18" << 18000;
+    QTest::newRow("leading zero") << "07"
+                                  << "07" << 7000;
+    QTest::newRow("blanks refused") << " 12 "
+                                    << "12" << 12000;
+    QTest::newRow("minus refused") << "-5"
+                                   << "5" << 5000;
+    QTest::newRow("plus refused") << "+7"
+                                  << "7" << 7000;
+    QTest::newRow("third digit refused") << "123"
+                                         << "12" << 12000;
+    QTest::newRow("point refused, 75 out of range") << "7.5"
+                                                    << "75" << 10000;
+    QTest::newRow("below range") << "1"
+                                 << "1" << 10000;
+    QTest::newRow("above range") << "19"
+                                 << "19" << 10000;
+    QTest::newRow("zero") << "0"
+                          << "0" << 10000;
+    QTest::newRow("letters refused") << "abc"
+                                     << "10" << 10000;
+    QTest::newRow("emptied") << ""
+                             << "" << 10000;
 }
 
 void TestOptionBehaviour::typedTimeTakenLikeTheArrows()
@@ -358,8 +377,16 @@ void TestOptionBehaviour::closeWithSavingStoresEverythingAfterTheEntry()
     QCOMPARE(failed.size(), 0);
     QCOMPARE(fixture_->entry.calls, std::vector<std::string>{"add /opt/vorlix/vorlix"});
     QCOMPARE(writesWhenEntryChanged, size_t(0));
-    QCOMPARE(store().writes, (Writes{{"ce", ""}, {"n", "6000"}, {"rd", ""}, {"ontop", "1"}, {"psave", "7"},
-                                     {"ssave", "1"}, {"guage", "0"}, {"mark", "1"}, {"xxx", "1"}, {"sspeed", ""}}));
+    QCOMPARE(store().writes, (Writes{{"ce", ""},
+                                     {"n", "6000"},
+                                     {"rd", ""},
+                                     {"ontop", "1"},
+                                     {"psave", "7"},
+                                     {"ssave", "1"},
+                                     {"guage", "0"},
+                                     {"mark", "1"},
+                                     {"xxx", "1"},
+                                     {"sspeed", ""}}));
     QCOMPARE(settings().guage, std::string("0"));
 }
 

@@ -59,8 +59,7 @@ void TestOptionLayout::windowIsFixedWithCloseBoxOnly()
     const Qt::WindowFlags flags = dialog->windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                       Qt::WindowContextHelpButtonHint)));
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
     QVERIFY(dialog->testAttribute(Qt::WA_DeleteOnClose));
 }
 
@@ -71,14 +70,30 @@ void TestOptionLayout::controlsAtTheirPlaces_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("twips");
 
-    QTest::newRow("Frame1") << "Frame1" << "frmOption" << "Play Content" << QRect(120, 120, 4935, 3855);
-    QTest::newRow("Frame2") << "Frame2" << "frmOption" << "Other Option" << QRect(120, 4080, 4935, 975);
-    QTest::newRow("Check4") << "Check4" << "Frame2" << "Start with windows start" << QRect(120, 240, 2475, 255);
-    QTest::newRow("Check3") << "Check3" << "Frame2" << "Save setting while quit" << QRect(120, 600, 2535, 255);
-    QTest::newRow("Check2") << "Check2" << "Frame2" << "Always On top-screen" << QRect(2760, 600, 2145, 255);
-    QTest::newRow("Label2") << "Label2" << "Frame2" << "Display time       s" << QRect(2835, 270, 1935, 195);
-    QTest::newRow("Text1") << "Text1" << "Frame2" << "" << QRect(3960, 255, 375, 270);
-    QTest::newRow("VScroll2") << "VScroll2" << "Frame2" << "" << QRect(4320, 240, 135, 255);
+    QTest::newRow("Frame1") << "Frame1"
+                            << "frmOption"
+                            << "Play Content" << QRect(120, 120, 4935, 3855);
+    QTest::newRow("Frame2") << "Frame2"
+                            << "frmOption"
+                            << "Other Option" << QRect(120, 4080, 4935, 975);
+    QTest::newRow("Check4") << "Check4"
+                            << "Frame2"
+                            << "Start with windows start" << QRect(120, 240, 2475, 255);
+    QTest::newRow("Check3") << "Check3"
+                            << "Frame2"
+                            << "Save setting while quit" << QRect(120, 600, 2535, 255);
+    QTest::newRow("Check2") << "Check2"
+                            << "Frame2"
+                            << "Always On top-screen" << QRect(2760, 600, 2145, 255);
+    QTest::newRow("Label2") << "Label2"
+                            << "Frame2"
+                            << "Display time       s" << QRect(2835, 270, 1935, 195);
+    QTest::newRow("Text1") << "Text1"
+                           << "Frame2"
+                           << "" << QRect(3960, 255, 375, 270);
+    QTest::newRow("VScroll2") << "VScroll2"
+                              << "Frame2"
+                              << "" << QRect(4320, 240, 135, 255);
 }
 
 void TestOptionLayout::controlsAtTheirPlaces()
@@ -168,7 +183,11 @@ void TestOptionLayout::tabOrderAsLaidOut()
     QStringList expected;
     for (int index = 9; index >= 0; --index) expected << QStringLiteral("Option1_%1").arg(index);
     for (int index = 10; index <= 29; ++index) expected << QStringLiteral("Option1_%1").arg(index);
-    expected << "Text1" << "VScroll2" << "Check3" << "Check4" << "Check2";
+    expected << "Text1"
+             << "VScroll2"
+             << "Check3"
+             << "Check4"
+             << "Check2";
 
     // The chain is a ring; read it once round, starting where the expected order starts.
     QWidget* first = fixture_->control<QWidget>(expected.first());

@@ -27,8 +27,7 @@ private slots:
         QTest::addColumn<float>("labelWidth");
         QTest::newRow("separator alone gets the minimum") << "  |  " << 2100.0f;
         QTest::newRow("short line, 28 characters") << "thunderstorm  |  la tormenta" << 2800.0f;
-        QTest::newRow("exactly the counting width")
-            << QString(22, 'a') + "  |  " + QString(23, 'b') << 5000.0f;
+        QTest::newRow("exactly the counting width") << QString(22, 'a') + "  |  " + QString(23, 'b') << 5000.0f;
     }
     void oneLineIsItsOwnWidth()
     {

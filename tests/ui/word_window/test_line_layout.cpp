@@ -108,18 +108,21 @@ class TestLineLayout : public QObject {
             const QLabel& label = *window_->LB;
             if (inkedRows(painted(label.width())).second >= label.height()) faults.cut << line;
             if (line.contains(u'\n') || !paintsOneLine(countingWidth)) continue;
-            if (!paintsOneLine(label.width())) faults.moreLinesThanNeeded << line;
-            else if (label.width() > minimumWidth && paintsOneLine(label.width() - 1)) faults.widerThanNeeded << line;
+            if (!paintsOneLine(label.width()))
+                faults.moreLinesThanNeeded << line;
+            else if (label.width() > minimumWidth && paintsOneLine(label.width() - 1))
+                faults.widerThanNeeded << line;
         }
         return faults;
     }
 
     void report(const char* what, size_t lines, const Faults& faults)
     {
-        qInfo("%s at %d DPI: %zu lines, %lld given more lines than they need, %lld wider than they need, "
-              "%lld cut",
-              what, window_->logicalDpiX(), lines, qsizetype(faults.moreLinesThanNeeded.size()),
-              qsizetype(faults.widerThanNeeded.size()), qsizetype(faults.cut.size()));
+        qInfo(
+            "%s at %d DPI: %zu lines, %lld given more lines than they need, %lld wider than they need, "
+            "%lld cut",
+            what, window_->logicalDpiX(), lines, qsizetype(faults.moreLinesThanNeeded.size()),
+            qsizetype(faults.widerThanNeeded.size()), qsizetype(faults.cut.size()));
         QVERIFY2(faults.moreLinesThanNeeded.isEmpty(), qPrintable(faults.moreLinesThanNeeded.join(" / ")));
         QVERIFY2(faults.widerThanNeeded.isEmpty(), qPrintable(faults.widerThanNeeded.join(" / ")));
         QVERIFY2(faults.cut.isEmpty(), qPrintable(faults.cut.join(" / ")));

@@ -12,7 +12,6 @@ using vorlix::test::residentKilobytes;
 
 namespace {
 
-
 // One tick as the event loop runs it: the handler, then whatever it posted.
 void tick(FrmShow& w)
 {
@@ -33,8 +32,9 @@ private slots:
         {
             std::ofstream out(words.toStdString());
             for (int i = 0; i < 10000; ++i)
-                out << "Weather\tword number " << i << (i % 7 ? "" : " with a longer tail that wraps the line once or twice")
-                    << "\tla palabra " << i << "\n";
+                out << "Weather\tword number " << i
+                    << (i % 7 ? "" : " with a longer tail that wraps the line once or twice") << "\tla palabra " << i
+                    << "\n";
         }
         wordbase::buildWordDatabase(words.toStdString(), f.folder.filePath("reg.ocx").toStdString(),
                                     VORLIX_WORD_DB_PASSWORD);
@@ -47,11 +47,13 @@ private slots:
         w.Timer1->stop();
 
         for (int i = 0; i < 10000; ++i) tick(w);
-        QCOMPARE(f.line(), QString("word number 0 with a longer tail that wraps the line once or twice  |  la palabra 0"));
+        QCOMPARE(f.line(),
+                 QString("word number 0 with a longer tail that wraps the line once or twice  |  la palabra 0"));
         const long settled = residentKilobytes();
         for (int i = 0; i < 90000; ++i) tick(w);
         const long after = residentKilobytes();
-        QCOMPARE(f.line(), QString("word number 0 with a longer tail that wraps the line once or twice  |  la palabra 0"));
+        QCOMPARE(f.line(),
+                 QString("word number 0 with a longer tail that wraps the line once or twice  |  la palabra 0"));
         qInfo("resident memory: %ld kB after the first pass, %ld kB after 100,000 ticks", settled, after);
 #if defined(__SANITIZE_ADDRESS__)
         // AddressSanitizer holds freed memory back on purpose; its leak checker judges leaks here.

@@ -18,8 +18,8 @@ private slots:
         FrmShow& w = f.start();
         const QList<QAction*> items = w.mnumain->actions();
         QCOMPARE(items.size(), 8);
-        const QList<QAction*> named = {w.mnustop, w.mnusetup, w.mnuhelp, w.link,
-                                       w.mnuwebsite, w.mnuemail, w.link2, w.mnuquit};
+        const QList<QAction*> named = {w.mnustop,    w.mnusetup, w.mnuhelp, w.link,
+                                       w.mnuwebsite, w.mnuemail, w.link2,   w.mnuquit};
         QCOMPARE(items, named);
         QStringList captions;
         for (QAction* item : items) captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
@@ -36,9 +36,9 @@ private slots:
         WordWindowFixture f;
         f.installDatabase();
         FrmShow& w = f.start();
-        const std::pair<QAction*, const char*> byKey[] = {
-            {w.mnustop, "stop"}, {w.mnusetup, "properties"}, {w.mnuhelp, "help"},
-            {w.mnuwebsite, "site"}, {w.mnuemail, "mail"}, {w.mnuquit, "exit"}};
+        const std::pair<QAction*, const char*> byKey[] = {{w.mnustop, "stop"},  {w.mnusetup, "properties"},
+                                                          {w.mnuhelp, "help"},  {w.mnuwebsite, "site"},
+                                                          {w.mnuemail, "mail"}, {w.mnuquit, "exit"}};
         for (const auto& [item, key] : byKey) {
             const QPixmap picture = w.Images.picture(key);
             QVERIFY2(!picture.isNull(), key);
@@ -105,7 +105,8 @@ private slots:
         w.mnusetup_Click();
         QCOMPARE(w.optionsDialog(), first);
         int dialogs = 0;
-        for (QWidget* top : QApplication::topLevelWidgets()) dialogs += top->isVisible() && top->windowTitle() == "Setup Option";
+        for (QWidget* top : QApplication::topLevelWidgets())
+            dialogs += top->isVisible() && top->windowTitle() == "Setup Option";
         QCOMPARE(dialogs, 1);
         // A dialog minimised or hidden comes back as it was, with what was chosen in it.
         first->showMinimized();

@@ -34,8 +34,8 @@ private slots:
         WordWindowFixture f;
         f.installDatabase();
         FrmShow& w = f.start();
-        const Writes expected = {{"n", "5000"}, {"psave", "1"}, {"ssave", "1"}, {"ontop", "1"},
-                                 {"guage", "29"}, {"mark", "0"}, {"xxx", "1"}};
+        const Writes expected = {{"n", "5000"},   {"psave", "1"}, {"ssave", "1"}, {"ontop", "1"},
+                                 {"guage", "29"}, {"mark", "0"},  {"xxx", "1"}};
         QCOMPARE(f.store.writes, expected);
         QCOMPARE(w.Data1.RecordSource, std::string("select * from word where category= 'Weather'"));
         QCOMPARE(w.Data1.Connect, std::string(";pwd=Vbnk53917026"));
@@ -151,21 +151,28 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QString>("line");
-        QTest::newRow("refused") << "/opt/v" << "cannot be read: /opt/v/reg.ocx (Permission denied)"
+        QTest::newRow("refused") << "/opt/v"
+                                 << "cannot be read: /opt/v/reg.ocx (Permission denied)"
                                  << "No words: reg.ocx cannot be read (permission denied): /opt/v/reg.ocx";
         QTest::newRow("damaged")
-            << "/opt/v" << "damaged Access database: /opt/v/reg.ocx (truncated)"
+            << "/opt/v"
+            << "damaged Access database: /opt/v/reg.ocx (truncated)"
             << "No words: reg.ocx cannot be read (damaged Access database: truncated): /opt/v/reg.ocx";
-        QTest::newRow("no database") << "/opt/v" << "not an Access database: /opt/v/reg.ocx"
+        QTest::newRow("no database") << "/opt/v"
+                                     << "not an Access database: /opt/v/reg.ocx"
                                      << "No words: reg.ocx cannot be read (not an Access database): /opt/v/reg.ocx";
         QTest::newRow("folder with parentheses")
-            << "C:\\Programs (x86)\\Vorlix" << "cannot be read: C:\\Programs (x86)\\Vorlix\\reg.ocx (Permission denied)"
+            << "C:\\Programs (x86)\\Vorlix"
+            << "cannot be read: C:\\Programs (x86)\\Vorlix\\reg.ocx (Permission denied)"
             << "No words: reg.ocx cannot be read (permission denied): C:\\Programs (x86)\\Vorlix\\reg.ocx";
         QTest::newRow("not about the file")
-            << "/opt/v" << "the word reader cannot be started: /opt/v/vorlix-words (No such file or directory)"
+            << "/opt/v"
+            << "the word reader cannot be started: /opt/v/vorlix-words (No such file or directory)"
             << "No words: reg.ocx cannot be read (the word reader cannot be started: /opt/v/vorlix-words (No such "
                "file or directory))";
-        QTest::newRow("nothing known") << "/opt/v" << "" << "No words: reg.ocx cannot be read";
+        QTest::newRow("nothing known") << "/opt/v"
+                                       << ""
+                                       << "No words: reg.ocx cannot be read";
     }
     void unreadableFileIsSaidOnce()
     {

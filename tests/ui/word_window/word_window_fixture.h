@@ -56,9 +56,9 @@ struct WordWindowFixture {
     FrmShow& make(char separator = '/')
     {
         ProgramLocation program{folder.path().toStdString(), "vorlix", separator};
-        window = std::make_unique<FrmShow>(WordWindowServices{
-            settings, store, singleCopy, startupEntry, program, [this] { ++quits; },
-            [this](const QString& target) { opened.push_back(target); }});
+        window = std::make_unique<FrmShow>(
+            WordWindowServices{settings, store, singleCopy, startupEntry, program, [this] { ++quits; },
+                               [this](const QString& target) { opened.push_back(target); }});
         return *window;
     }
 

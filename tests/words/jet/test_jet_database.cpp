@@ -14,7 +14,10 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-QString sample(const char* name) { return QStringLiteral(VORLIX_JET_SAMPLES_DIR "/") + name; }
+QString sample(const char* name)
+{
+    return QStringLiteral(VORLIX_JET_SAMPLES_DIR "/") + name;
+}
 
 QByteArray fileBytes(const QString& path)
 {
@@ -101,17 +104,16 @@ private slots:
         QTest::newRow("jet4") << sample("access2003-password-is-password.mdb") << "select * from Table1"
                               << std::vector<std::string>{"ID", "Data"}
                               << Rows{{"1", "One"}, {"2", "Two"}, {"3", "Three"}};
-        QTest::newRow("where, blank after =") << sample("access2003-no-password.mdb")
-                                              << "select * from Table1 where Data= 'Two'"
-                                              << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
-        QTest::newRow("no match") << sample("access2003-no-password.mdb")
-                                  << "select * from Table1 where Data= 'Four'"
+        QTest::newRow("where, blank after =")
+            << sample("access2003-no-password.mdb") << "select * from Table1 where Data= 'Two'"
+            << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
+        QTest::newRow("no match") << sample("access2003-no-password.mdb") << "select * from Table1 where Data= 'Four'"
                                   << std::vector<std::string>{"ID", "Data"} << Rows{};
         QTest::newRow("jet3") << sample("access97-jet3.mdb") << "select * from Table1 "
                               << std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H", "I"}
                               << Rows{{"a", "b", "0", "0", "0", "0", "12/12/81 00:00:00", "0.0000", "0"},
-                                      {"abcdefg", "hijklmnop", "2", "222", "333333333", "444.555",
-                                       "09/21/74 00:00:00", "3.5000", "1"}};
+                                      {"abcdefg", "hijklmnop", "2", "222", "333333333", "444.555", "09/21/74 00:00:00",
+                                       "3.5000", "1"}};
     }
     void queryListsTheKnownRows()
     {
@@ -175,7 +177,8 @@ private slots:
         QVERIFY(openError(dir.filePath("missing.mdb")).startsWith("cannot be read"));
         QVERIFY(openError(dir.path()).startsWith("cannot be read"));
         QVERIFY(openError(writeFile(dir, "empty.mdb", {})).startsWith("not an Access database"));
-        QVERIFY(openError(writeFile(dir, "text.mdb", "category\tenglish\tspanish\n")).startsWith("not an Access database"));
+        QVERIFY(
+            openError(writeFile(dir, "text.mdb", "category\tenglish\tspanish\n")).startsWith("not an Access database"));
         QVERIFY(openError(writeFile(dir, "header-only.mdb", jet4.left(4096))).startsWith("damaged"));
         QVERIFY(openError(writeFile(dir, "cut.mdb", jet4.left(jet4.size() - 100))).startsWith("damaged"));
     }

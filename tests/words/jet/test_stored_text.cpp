@@ -51,8 +51,9 @@ private slots:
         row("a high surrogate at the end", utf16le(u"a") + bytes({0x3D, 0xD8}), 4, 64, "a?");
         row("an odd byte at the end", utf16le(u"ab") + bytes({0x41}), 4, 64, "ab");
         row("compressed", bytes({0xFF, 0xFE, 'r', 'a', 'i', 'n'}), 4, 64, "rain");
-        row("compressed, switching to two bytes and back",
-            bytes({0xFF, 0xFE, 'a', 0x00, 0x16, 0x04, 0x00, 'b'}), 4, 64, "a\xd0\x96" "b");
+        row("compressed, switching to two bytes and back", bytes({0xFF, 0xFE, 'a', 0x00, 0x16, 0x04, 0x00, 'b'}), 4, 64,
+            "a\xd0\x96"
+            "b");
         row("compressed, half a character at the end", bytes({0xFF, 0xFE, 'a', 0x00, 0x16}), 4, 64, "a");
         row("no room for a whole character", utf16le(u"a\u00f1"), 4, 3, "a");
         row("room for it exactly", utf16le(u"a\u00f1"), 4, 4, "a\xc3\xb1");
@@ -67,7 +68,8 @@ private slots:
         QFETCH(int, jetVersion);
         QFETCH(int, capacity);
         QFETCH(QByteArray, text);
-        QCOMPARE(QByteArray::fromStdString(utf8FromStoredText(stored.toStdString(), jetVersion, size_t(capacity))), text);
+        QCOMPARE(QByteArray::fromStdString(utf8FromStoredText(stored.toStdString(), jetVersion, size_t(capacity))),
+                 text);
     }
 
 #ifndef _WIN32
@@ -77,8 +79,8 @@ private slots:
     {
         std::mt19937 random(20261207);
         const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-        const char16_t kinds[][2] = {{u'a', u'z'}, {0xA0, 0xFF}, {0x400, 0x4FF}, {0x4E00, 0x4E40},
-                                     {0xD800, 0xDBFF}, {0xDC00, 0xDFFF}, {0, 0}, {0xFFFE, 0xFFFF}};
+        const char16_t kinds[][2] = {{u'a', u'z'},     {0xA0, 0xFF},     {0x400, 0x4FF}, {0x4E00, 0x4E40},
+                                     {0xD800, 0xDBFF}, {0xDC00, 0xDFFF}, {0, 0},         {0xFFFE, 0xFFFF}};
         for (const int version : {4, 3}) {
             MdbFile file{};
             file.jet_version = version == 3 ? MDB_VER_JET3 : MDB_VER_JET4;
@@ -108,7 +110,8 @@ private slots:
                 const std::string ours = utf8FromStoredText(stored, version, capacity);
                 if (ours != viaLibmdb) {
                     QFAIL(qPrintable(QStringLiteral("Jet%1, capacity %2, stored %3: libmdb %4, ours %5")
-                                         .arg(version).arg(capacity)
+                                         .arg(version)
+                                         .arg(capacity)
                                          .arg(QString::fromLatin1(QByteArray::fromStdString(stored).toHex(' ')),
                                               QString::fromLatin1(QByteArray::fromStdString(viaLibmdb).toHex(' ')),
                                               QString::fromLatin1(QByteArray::fromStdString(ours).toHex(' ')))));
