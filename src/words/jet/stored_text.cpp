@@ -1,6 +1,6 @@
 #include "words/jet/stored_text.h"
 
-#include <array>
+#include "words/jet/unicode.h"
 
 namespace vorlix::jet {
 namespace {
@@ -11,42 +11,11 @@ constexpr char kUnknown = '?';
 bool appendUtf8(std::string& out, char32_t cp, size_t room)
 {
     char bytes[4];
-    size_t length = 0;
-    if (cp < 0x80) {
-        bytes[length++] = static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        bytes[length++] = static_cast<char>(0xC0 | (cp >> 6));
-        bytes[length++] = static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        bytes[length++] = static_cast<char>(0xE0 | (cp >> 12));
-        bytes[length++] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        bytes[length++] = static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        bytes[length++] = static_cast<char>(0xF0 | (cp >> 18));
-        bytes[length++] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        bytes[length++] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        bytes[length++] = static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    const size_t length = encodeUtf8(cp, bytes);
     if (length > room) return false;
     out.append(bytes, length);
     return true;
 }
-
-bool isHighSurrogate(char32_t u)
-{
-    return u >= 0xD800 && u <= 0xDBFF;
-}
-bool isLowSurrogate(char32_t u)
-{
-    return u >= 0xDC00 && u <= 0xDFFF;
-}
-
-// 0x80..0x9F of code page 1252; 0 marks the five bytes that stand for no character.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 // The two-byte form of compressed Jet4 text.
 std::string expandCompressed(std::string_view packed)
@@ -96,13 +65,11 @@ std::string fromUtf16le(std::string_view bytes, size_t room)
     return out;
 }
 
-std::string fromWindows1252(std::string_view bytes, size_t room)
+std::string fromCodePage1252(std::string_view bytes, size_t room)
 {
     std::string out;
     for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        char32_t cp = b;
-        if (b >= 0x80 && b <= 0x9F) cp = kWindows1252High[b - 0x80] ? kWindows1252High[b - 0x80] : kUnknown;
+        const char32_t cp = fromWindows1252(static_cast<unsigned char>(c)).value_or(kUnknown);
         if (!appendUtf8(out, cp, room - out.size())) break;
     }
     return out;
@@ -114,7 +81,7 @@ std::string utf8FromStoredText(std::string_view stored, int jetVersion, size_t c
 {
     if (capacity == 0) return {};
     const size_t room = capacity - 1;
-    if (jetVersion == 3) return fromWindows1252(stored, room);
+    if (jetVersion == 3) return fromCodePage1252(stored, room);
     if (stored.size() >= 2 && static_cast<unsigned char>(stored[0]) == 0xFF &&
         static_cast<unsigned char>(stored[1]) == 0xFE) {
         return fromUtf16le(expandCompressed(stored.substr(2)), room);

@@ -7,41 +7,49 @@ namespace {
 
 void appendUtf8(std::string& out, char32_t cp)
 {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    char bytes[4];
+    out.append(bytes, encodeUtf8(cp, bytes));
 }
 
-bool isHighSurrogate(char32_t u)
-{
-    return u >= 0xD800 && u <= 0xDBFF;
-}
-bool isLowSurrogate(char32_t u)
-{
-    return u >= 0xDC00 && u <= 0xDFFF;
-}
-
-// 0x80..0x9F of code page 1252; the five unassigned bytes map to the C1 control of the same
-// value, as Windows itself converts them.
+// 0x80..0x9F of code page 1252; 0 marks the five bytes it leaves unassigned.
 constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 }  // namespace
+
+size_t encodeUtf8(char32_t cp, char (&bytes)[4])
+{
+    if (cp < 0x80) {
+        bytes[0] = static_cast<char>(cp);
+        return 1;
+    }
+    if (cp < 0x800) {
+        bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
+        bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    if (cp < 0x10000) {
+        bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
+        bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 3;
+    }
+    bytes[0] = static_cast<char>(0xF0 | (cp >> 18));
+    bytes[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    bytes[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    bytes[3] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 4;
+}
+
+std::optional<char32_t> fromWindows1252(unsigned char byte)
+{
+    if (byte < 0x80 || byte > 0x9F) return byte;
+    if (const char16_t assigned = kWindows1252High[byte - 0x80]) return assigned;
+    return std::nullopt;
+}
 
 std::optional<std::u16string> utf16FromUtf8(std::string_view utf8)
 {
@@ -115,8 +123,10 @@ std::string utf8FromWindows1252(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
+        // The five unassigned bytes stand for the C1 control of the same value, as Windows
+        // itself converts them.
         const auto b = static_cast<unsigned char>(c);
-        appendUtf8(out, b >= 0x80 && b <= 0x9F ? kWindows1252High[b - 0x80] : char32_t{b});
+        appendUtf8(out, fromWindows1252(b).value_or(b));
     }
     return out;
 }

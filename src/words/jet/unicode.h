@@ -18,4 +18,22 @@ std::string utf8FromUtf16(std::u16string_view utf16);
 // Jet3 keeps header text in the database's code page; the files this program meets use 1252.
 std::string utf8FromWindows1252(std::string_view bytes);
 
+// The pieces of the conversions above, for the decoders that differ from them in what they do
+// with text that is not well-formed.
+
+// Writes the UTF-8 form of `cp` to `bytes` and returns its length, 1 to 4.
+size_t encodeUtf8(char32_t cp, char (&bytes)[4]);
+
+inline bool isHighSurrogate(char32_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+inline bool isLowSurrogate(char32_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// The character a byte of code page 1252 stands for; none for the five bytes it leaves unassigned.
+std::optional<char32_t> fromWindows1252(unsigned char byte);
+
 }  // namespace vorlix::jet
