@@ -13,25 +13,20 @@
 #include "app/quit_after_first_paint.h"
 #include "platform/platform.h"
 #include "ui/word_window/frm_show.h"
-#if !defined(_WIN32)
-#include "platform/linux/session_platform.h"
-#endif
 
 using namespace vorlix;
 
 int main(int argc, char* argv[])
 {
     std::vector<char*> arguments(argv, argv + argc);
-#if !defined(_WIN32)
     // Given as the first argument, so that a -platform the user gave still wins; and unlike
     // QT_QPA_PLATFORM it is not handed on to the browser or mail program that the menu starts.
     std::string platformOption = "-platform";
-    std::string platform = qtPlatformForSession(environmentVariable).value_or(std::string());
+    std::string platform = qtPlatformForThisSession().value_or(std::string());
     if (!platform.empty()) {
         const auto first = arguments.empty() ? arguments.end() : arguments.begin() + 1;
         arguments.insert(first, {platformOption.data(), platform.data()});
     }
-#endif
     int argumentCount = static_cast<int>(arguments.size());
     arguments.push_back(nullptr);
     QApplication app(argumentCount, arguments.data());

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <QColor>
 #include <QPoint>
@@ -29,5 +31,9 @@ QPoint windowPosition(const QWidget& window);
 // Once, before the dialog is first shown: its title bar gets the close box only, whatever else
 // the window manager would add.
 void offerCloseBoxOnly(QWidget& dialog);
+
+// The Qt platform plugin the program asks for in this session, before Qt starts; none where
+// Qt's own choice stands.
+std::optional<std::string> qtPlatformForThisSession();
 
 }  // namespace vorlix

@@ -1,4 +1,5 @@
 #include "platform/linux/session_platform.h"
+#include "platform/platform.h"
 
 #include <cstdlib>
 
@@ -19,6 +20,11 @@ std::optional<std::string> qtPlatformForSession(const EnvironmentLookup& variabl
     const bool wayland = variable("WAYLAND_DISPLAY") || variable("XDG_SESSION_TYPE") == "wayland";
     if (!wayland) return std::nullopt;
     return variable("DISPLAY") ? "xcb" : "wayland";
+}
+
+std::optional<std::string> qtPlatformForThisSession()
+{
+    return qtPlatformForSession(environmentVariable);
 }
 
 }  // namespace vorlix

@@ -15,4 +15,9 @@ void offerCloseBoxOnly(QWidget&)
     // Windows draws exactly the title-bar buttons the window flags ask for.
 }
 
+std::optional<std::string> qtPlatformForThisSession()
+{
+    return std::nullopt;  // one window system, which Qt knows
+}
+
 }  // namespace vorlix
