@@ -8,6 +8,9 @@ namespace vorlix {
 inline constexpr const char* kSettingsApplication = "kestry";
 inline constexpr const char* kSettingsSection = "vorlix1.0";
 
+// What the user is told when a save did not reach the store, by the word window or the dialog.
+inline constexpr const char* kSettingsNotSavedMessage = "Settings not saved: the settings store cannot be written";
+
 // The per-user settings store: text values by key, in the program's one application/section.
 class SettingsStore {
 public:

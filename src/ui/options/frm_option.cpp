@@ -24,11 +24,6 @@ namespace vorlix {
 
 namespace {
 
-QString settingsNotSaved()
-{
-    return QStringLiteral("Settings not saved: the settings file cannot be written");
-}
-
 QString startupEntryNotChanged()
 {
     return QStringLiteral("Start at log-on not changed: the log-on entry cannot be written");
@@ -249,9 +244,9 @@ void frmOption::Form_Unload()
     QStringList failures;
     if (settings_.ssave == 1) {
         if (!UpdateStartupEntry(settings_, entry_, executablePath_)) failures << startupEntryNotChanged();
-        if (!SaveAllSettings(store_, settings_)) failures << settingsNotSaved();
+        if (!SaveAllSettings(store_, settings_)) failures << QString::fromLatin1(kSettingsNotSavedMessage);
     } else if (!SaveSsaveOnly(store_, settings_)) {
-        failures << settingsNotSaved();
+        failures << QString::fromLatin1(kSettingsNotSavedMessage);
     }
     if (!failures.isEmpty()) emit saveFailed(failures.join(u'\n'));
 }

@@ -29,7 +29,6 @@ namespace {
 
 const QString kPause = QStringLiteral("&Pause");
 const QString kContinue = QStringLiteral("&Continue");
-const QString kSettingsNotSaved = QStringLiteral("Settings not saved: the settings store cannot be written");
 
 QFont arial(double points)
 {
@@ -118,7 +117,7 @@ bool FrmShow::Form_Load()
     LB->move(twipsToPixels(60, dpi()), twipsToPixels(80, dpi()));
     SetMenuIcons();
 
-    if (!saved) startNotice_ = kSettingsNotSaved;
+    if (!saved) startNotice_ = QString::fromLatin1(kSettingsNotSavedMessage);
     return true;
 }
 

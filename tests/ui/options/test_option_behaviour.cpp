@@ -466,7 +466,7 @@ void TestOptionBehaviour::refusedWritesReportSaveFailed()
     fixture_->dialog->close();
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed.first().first().toString(),
-             QStringLiteral("Settings not saved: the settings file cannot be written"));
+             QStringLiteral("Settings not saved: the settings store cannot be written"));
     // Every key was still tried.
     QCOMPARE(store().writes.size(), ssave == 1 ? size_t(10) : size_t(1));
 }
