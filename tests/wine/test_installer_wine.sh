@@ -10,7 +10,6 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorlix'
 windows_folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
 installed="$(windows_folder LOCALAPPDATA)/Programs/Vorlix"
 start_menu_entry="$(windows_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Vorlix.lnk"
-registry_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k {$1 = ""; $2 = ""; sub(/^ +/, ""); print}'; }
 rm -rf "$installed"
 wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
 
@@ -20,8 +19,8 @@ for file in vorlix.exe vorlix-words.exe wordbase.exe reg.ocx help.html Qt6Core.d
   check "installed $file" test -f "$installed/$file"
 done
 check "a Start menu entry" test -f "$start_menu_entry"
-check "listed among the installed programs" test "$(registry_value "$uninstall_key" DisplayName)" = Vorlix
-check "with its version" test "$(registry_value "$uninstall_key" DisplayVersion)" = "1.0"
+check "listed among the installed programs" test "$(registry_value "$uninstall_key" DisplayName)" = "REG_SZ Vorlix"
+check "with its version" test "$(registry_value "$uninstall_key" DisplayVersion)" = "REG_SZ 1.0"
 check "and its uninstaller" bash -c "[[ '$(registry_value "$uninstall_key" UninstallString)' == *uninstall.exe* ]]"
 
 started=$(date +%s%N)

@@ -19,7 +19,7 @@ check "the word reader runs" pgrep -f 'vorlix-words\.exe'
 pkill -9 -f 'vorlix\.exe'
 for _ in $(seq 50); do pgrep -f 'vorlix-words\.exe' >/dev/null || break; sleep 0.1; done
 check "the reader ended with the program" bash -c '! pgrep -f "vorlix-words\.exe" >/dev/null'
-wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+forget_the_program
 cp "$VORLIX_TEST_DB" "$folder/reg.ocx"
 
 started=$(date +%s%N)
@@ -48,13 +48,19 @@ read -r _ _ _ left2 top2 _ _ < <(word_window)
 check "a left drag moves the window by (100, 50): moved by ($((left2 - left)), $((top2 - top)))" \
   test $((left2 - left)) -eq 100 -a $((top2 - top)) -eq 50
 
+# right_click_menu: right-clicks the word window's corner and prints the menu window that opens.
+right_click_menu() {
+  local menu=""
+  xdotool mousemove $((left2 + 10)) $((top2 + 10)) click 3
+  for _ in $(seq 30); do menu="$(program_windows Popup)"; [ -n "$menu" ] && break; sleep 0.1; done
+  echo "$menu"
+}
+
 # A right click opens the menu; Escape closes it.
-xdotool mousemove $((left2 + 10)) $((top2 + 10)) click 3
-menu=""
-for _ in $(seq 30); do menu="$(probe windows | awk '$2 ~ /Popup/ {print $1}')"; [ -n "$menu" ] && break; sleep 0.1; done
+menu="$(right_click_menu)"
 check "a right click opens the menu" test -n "$menu"
 xdotool key Escape; sleep 0.3
-check "Escape closes it" test -z "$(probe windows | awk '$2 ~ /Popup/ {print $1}')"
+check "Escape closes it" test -z "$(program_windows Popup)"
 
 # A second start, with another window in front, ends at once and brings the first forward.
 wine notepad >/dev/null 2>&1 & pids+=($!)
@@ -62,15 +68,14 @@ sleep 2
 second_started=$(date +%s)
 wine "$program" >/dev/null 2>&1 || true
 check "the second copy ended within 10 s" test $(( $(date +%s) - second_started )) -le 10
-check "one word window" test "$(probe windows | awk '$2 ~ /Tool/' | wc -l)" -eq 1
+check "one word window" test "$(program_windows Tool | wc -l)" -eq 1
 foreground=""
 for _ in $(seq 30); do foreground="$(probe foreground)"; [ "$foreground" = "$hwnd" ] && break; sleep 0.1; done
 check "the first copy came to the front" test "$foreground" = "$hwnd"
 pkill -f notepad.exe || true
 
 # Exit, the menu's last item, ends the program.
-xdotool mousemove $((left2 + 10)) $((top2 + 10)) click 3
-read -r _ _ _ _ menu_left _ _ menu_bottom < <(for _ in $(seq 30); do probe windows | grep Popup && break; sleep 0.1; done)
+read -r _ _ _ menu_left _ _ menu_bottom <<<"$(right_click_menu)"
 xdotool mousemove $((menu_left + 30)) $((menu_bottom - 10)); sleep 0.3
 xdotool click 1
 for _ in $(seq 50); do running || break; sleep 0.1; done

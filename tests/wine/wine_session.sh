@@ -11,16 +11,19 @@ work="$(mktemp -d)"
 settings_key='HKCU\Software\VB and VBA Program Settings\kestry\vorlix1.0'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+# forget_the_program: no copy running, no settings, no start-at-log-on value.
+forget_the_program() {
   pkill -9 -f 'vorlix(-words)?\.exe' 2>/dev/null || true
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
   wine reg delete "$run_key" /v vorlix1.0 /f >/dev/null 2>&1 || true
+}
+cleanup() {
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  forget_the_program
   rm -rf "$work"
 }
 trap cleanup EXIT
-cleanup_before() { pkill -9 -f 'vorlix(-words)?\.exe' 2>/dev/null || true; wine reg delete "$settings_key" /f >/dev/null 2>&1 || true; }
-cleanup_before
+forget_the_program
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 check() { local what="$1"; shift; if "$@"; then echo "ok - $what"; else fail "$what"; fi; }
@@ -44,16 +47,19 @@ make_program_folder() {
 word_window() {
   local line
   for _ in $(seq 200); do
-    line="$(probe windows | awk '$2 ~ /Tool/ {print $1, $3, $4, $5, $6, $7, $8; exit}')"
+    line="$(program_windows Tool | head -n1)"
     [ -n "$line" ] && { echo "$line"; return 0; }
     sleep 0.1
   done
   return 1
 }
 
-# windows_of_the_program: how many visible top-level windows the program has.
-windows_of_the_program() { probe windows | wc -l; }
+# program_windows KIND: the program's visible windows of a kind of Qt window class (Tool for the
+# word window, Popup for the menu), one "HWND STYLE EXSTYLE LEFT TOP RIGHT BOTTOM" line each.
+program_windows() { probe windows | awk -v kind="$1" '$2 ~ kind {print $1, $3, $4, $5, $6, $7, $8}'; }
 
-settings_value() {
-  wine reg query "$settings_key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v k="$1" '$1 == k {print $2, $3}'
+# registry_value KEY NAME: "TYPE DATA" of a value, nothing when it is not there.
+registry_value() {
+  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k {$1 = ""; sub(/^ +/, ""); print}'
 }
+settings_value() { registry_value "$settings_key" "$1"; }
