@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least a Qt Widgets program does to put one line on the screen: the floor that the word
 // window's start-up time is measured against. It ends after its first paint, as vorlix does
 // under VORLIX_QUIT_AFTER_FIRST_PAINT, so both are timed from process start to the same moment.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_load DATABASE [GUAGE]: opens the word database and loads one category exactly as the
 // word window does at start (DataControl::Refresh with the program's password and query), then
 // prints the row count, and on stderr the milliseconds Refresh took. One load a process, so it

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by run.sh. process_counters PID prints what the process has used so far, as
 # "cpu_ms run_ns wakeups rss_kb": utime+stime from /proc/PID/stat (in clock ticks, turned into

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures vorlix on this machine and prints one table: start-up time against a one-label Qt
 # program, loading 100,000 rows against mdb-export, the cost of a tick, resident memory, and the
 # CPU used while idle. Takes about two minutes once built.

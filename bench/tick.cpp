@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_tick DATABASE [TICKS] [GUAGE]: builds the real word window over DATABASE (as its reg.ocx)
 // on the offscreen platform, then runs TICKS ticks, each as the event loop runs it: the timer's
 // handler (move to the next row, fit the window, repaint), then whatever that posted. Prints

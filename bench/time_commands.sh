@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by run.sh. time_commands OUT.csv RUNS NAME COMMAND [NAME COMMAND ...] times each
 # COMMAND (split on blanks, run without a shell) RUNS times after three warm-up runs, and writes

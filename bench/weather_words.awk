@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns the bundled word list into `rows` rows of one category, Weather, cycling through its
 # pairs: a category as large as a user could make, with word lengths as the program meets them.
 #   awk -v rows=100000 -v out=weather.tsv -f weather_words.awk words.tsv

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the path every start takes through a word database: open the file,
 // decode its password, run the word query.
 #include <cstdint>

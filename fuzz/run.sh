@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a fuzz target with clang (ASan + UBSan + libFuzzer) and runs it for a bounded time.
 # VORLIX_FUZZ_TARGET picks it: open_and_read (the default; seeded with the sample Access files and
 # a built word database) or word_stream. Crashing inputs land in fuzz-out/ (kept out of git until

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for what the program makes of the word reader's output. Whatever bytes come,
 // in whatever pieces, they give whole rows or none, and no value reads outside the text.
 #include <algorithm>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds, on Debian 12, what cross-compiling Vorlix for 64-bit Windows needs beyond Debian's own
 # packages: Qt 6.4.2 (qtbase: Core, Gui, Widgets, Network, Test, Xml, the windows, offscreen and
 # minimal platform plugins, the Windows styles) and mdbtools 1.0.1 (libmdb, libmdbsql, static,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds Vorlix for 64-bit Windows into ./build-windows (or $VORLIX_WINDOWS_BUILD_DIR):
 #   build-windows/Vorlix/                the program folder a user gets: vorlix.exe, vorlix-words.exe,
 #                                        wordbase.exe, reg.ocx, help.html and every DLL they load

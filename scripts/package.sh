@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package as a packager would: the program alone (no tests, no benchmarks, so no
 # Qt Test either) with Debian's build and hardening flags, into ./build-package
 # ($VORLIX_PACKAGE_BUILD_DIR), and prints the path of vorlix_<version>_<arch>.deb.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, once: nothing is done when all are present.
 #   setup.sh            what the Linux build and its tests need
 #   setup.sh windows    that, and what cross-building for Windows and testing under Wine need
@@ -9,7 +11,7 @@ packages=(
   fonts-liberation2
   xvfb openbox xdotool x11-utils x11-apps
   weston qt6-wayland
-  file lintian desktop-file-utils appstream
+  file lintian desktop-file-utils appstream reuse
 )
 if [ "${1:-}" = windows ]; then
   # qt6-base-dev-tools: the host's moc and rcc build the Windows program too. wine32: NSIS makes

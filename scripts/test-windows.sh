@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the Windows build's tests (scripts/build-windows.sh made them) under Wine: in a Wine prefix
 # of this run's own, on a private X server, both removed afterwards.
 set -euo pipefail

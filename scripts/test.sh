@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test, then does the same with AddressSanitizer and
 # UndefinedBehaviorSanitizer built in, then cross-builds the Windows program and runs its tests
 # under Wine; exits non-zero when any test fails.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the Windows scripts. windows_toolchain prints the folder of the mingw-w64 toolchain
 # (Qt 6.4.2 and mdbtools 1.0.1 built for Windows, with its toolchain.cmake), or nothing when none
 # is at hand: VORLIX_MINGW_PREFIX when set, else the team's prebuilt copy beside the clone, else the

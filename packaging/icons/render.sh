@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the PNG icons under hicolor/ again, after the picture changed: 16 and 32 px are the
 # program's own pixel pictures (src/ui/word_window/images/), the larger sizes the SVG drawn for
 # them. The PNGs are kept in git, so building needs neither tool: run this by hand, with

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DFOLDER=program-folder -DOUTPUT=file.nsh -P file_list.cmake
 # Writes the uninstaller's commands that remove every file of FOLDER from $INSTDIR, then the
 # folders beneath it, deepest first (a folder that still holds something is left).

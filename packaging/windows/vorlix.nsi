@@ -1,3 +1,5 @@
+; SPDX-FileCopyrightText: 2026 kestry
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Vorlix installer: a per-user install that needs no administrator rights, into
 ; %LOCALAPPDATA%\Programs\Vorlix, with a Start menu entry, an uninstaller and an entry in the list
 ; of installed programs. The build defines VERSION, PROGRAM_FOLDER (what to install), ICON, OUTFILE
@@ -22,7 +24,7 @@ VIAddVersionKey /LANG=1033 "CompanyName" "kestry"
 VIAddVersionKey /LANG=1033 "FileDescription" "Vorlix setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright kestry"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 kestry. Free software under the GNU GPL, version 3 or later"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vorlix-words DATABASE QUERY, with the connection text on standard input: opens the word
 // database read-only, checks its password, runs the query and writes the words as word_stream.h
 // lays them out. The program runs it as a process of its own, so that a damaged file that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A word reader that fails the way a damaged file can make the real one fail, after writing the
 // header and the first row of one category. FAILING_WORD_READER says how:
 //   crash       the reader crashes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A word reader that takes memory without end, held to the limits every word reader is held to.
 // Like the real one, it waits for a line on its standard input before it starts, by when the
 // program holds it. Exit code 0: it got 2 GiB; 1: it was refused more.

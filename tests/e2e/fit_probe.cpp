@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints the outer size in pixels, "WIDTH HEIGHT", that the word window takes for a line on the
 // current display, so that a test can hold the real window against the fit from outside.
 #include <cstdio>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The options dialog as openbox shows it: the close box alone, above the word window, always
 # brought back by Option, and closed by Esc as by its close box.
 source "$(dirname "$0")/x_session.sh"

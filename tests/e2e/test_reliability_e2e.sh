@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Crashes, crowds of starts, a settings folder that cannot be written and a damaged database:
 # the program keeps one copy, never touches its database and always says what is wrong.
 source "$(dirname "$0")/x_session.sh"

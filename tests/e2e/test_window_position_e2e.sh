@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The word window stays where it stands while the words change size under it: after many starts
 # under openbox (some right after the window manager itself started, as at log-on), and after a
 # drag. Only a window that sticks out sideways is pulled back onto the screen.

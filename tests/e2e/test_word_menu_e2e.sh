@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dragging, the pop-up menu and stacking of the real program, driven with xdotool.
 source "$(dirname "$0")/x_session.sh"
 

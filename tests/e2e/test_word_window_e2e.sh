@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb and openbox, checked from outside as a user's desktop sees it.
 source "$(dirname "$0")/x_session.sh"
 : "${FIT_PROBE:?path of fit_probe}"

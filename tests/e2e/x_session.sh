@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests: a private X server with a window manager, a private home and
 # settings folder, and a program folder holding the built program and a word database.
 # Everything started here is stopped when the test script ends, however it ends.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the package tests: $deb, the one package cpack made for them.
 : "${VORLIX_PACKAGE_DIR:?folder with the built .deb}"
 shopt -s nullglob

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package unpacked into a folder of its own and started through its command, under Xvfb and
 # openbox: the program finds its word reader and word database beside itself and shows the first
 # word of the database it was installed with.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package holds the program and its desktop integration and nothing else, and Debian's and
 # freedesktop.org's checkers find no fault in it.
 set -euo pipefail

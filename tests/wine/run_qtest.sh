@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How ctest runs a QtTest program of the Windows build under Wine:  run_qtest.sh PROGRAM [ARGS...]
 # Two things differ from running it directly. Wine hands no variable named QT_... to Windows
 # programs, so they are set again on the Windows side; and Qt Test, finding no console, reports

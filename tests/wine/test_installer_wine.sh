@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installer as a user meets it: a silent install into %LOCALAPPDATA%\Programs\Vorlix with a
 # Start menu entry and an entry among the installed programs, the installed program showing its
 # first word, and a silent uninstall that leaves nothing behind but the user's settings.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real Windows program under Wine, seen from Windows itself and driven with the X pointer:
 # the first word, a frameless window on top in the desktop colour, the drag, the menu, one copy,
 # Exit, the settings in the registry, and a word reader that ends with the program.

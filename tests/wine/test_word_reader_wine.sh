@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows word reader gives, byte for byte, the word stream the Linux reader gives: the bundled
 # words (accents, ñ, ¿), the Access-made samples (Cyrillic, Finnish, Greek, CJK, compressed text),
 # and a database in a folder whose name the system's code page cannot hold.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tells what Windows itself knows of the program's windows, for the tests that drive the real
 // program under Wine: Wine shows a frameless tool window as an X window no window manager
 // handles, so X has nothing to say about its frame or stacking.

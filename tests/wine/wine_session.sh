@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the Windows end-to-end tests. They run inside the Wine session and on the display that
 # scripts/test-windows.sh provides (WINEPREFIX, DISPLAY), one at a time, and clean up after
 # themselves: the program's settings, its start-at-log-on value and any copy still running.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // wordbase: turns a tab-separated word list into the program's password-protected Jet4 word
 // database. No library writes Jet files, so the build makes reg.ocx with this tool.
 

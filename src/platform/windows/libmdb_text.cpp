@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libmdb for Windows is built without iconv: it would turn Jet4 text into bytes of the C
 // runtime's locale, losing every character outside it, and Jet3 text would pass through
 // undecoded. libmdb keeps all of its text conversion in one part of the library (iconv.o), and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // libmdb follows a table definition's usage-map pointers without bounds checks: a pointer to a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Layout of a Jet file's first page, shared by the reader (which decodes the password itself,

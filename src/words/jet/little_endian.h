@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Jet stores every integer and double little-endian, whatever the host; these keep the byte

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves every setting again and again into the INI file named on the command line, until killed.
 // Says "saved" on stdout once the first save is done, so that a kill lands among the saves and
 // not before them, however slowly the process started.

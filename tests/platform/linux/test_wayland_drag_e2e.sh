@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dragging and the menu on native Wayland. Weston's headless backend has no pointer, so here weston
 # runs as a window of the test's X server and takes its pointer from there: xdotool drives it.
 here="$(dirname "$0")"

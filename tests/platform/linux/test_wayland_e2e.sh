@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in Wayland sessions, on weston's headless backend: where the session also offers
 # X11 it runs there, so that it can keep itself on top and place itself; on Wayland alone, or when
 # the user asks for Wayland, it runs natively and still shows its words.

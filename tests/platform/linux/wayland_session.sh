@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 kestry
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the Wayland tests after tests/e2e/x_session.sh: a weston compositor of the test's own
 # on a socket of its own, stopped with everything else when the test script ends. Where windows
 # stand is read from weston's own scene graph (weston-debug), as the compositor sees them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every line the word window can show, fitted by the window itself and held against what its label
 // paints: one line wherever one fits, exactly as wide as it needs, and never a line cut off. The
 // suite runs once at 96 and once at 144 DPI (see CMakeLists.txt), with the real font.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // mdbtools for Windows is built without glib and brings a small stand-in of its own, whose header
