@@ -2,8 +2,8 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Vorlix installer: a per-user install that needs no administrator rights, into
 ; %LOCALAPPDATA%\Programs\Vorlix, with a Start menu entry, an uninstaller and an entry in the list
-; of installed programs. The build defines VERSION, PROGRAM_FOLDER (what to install), ICON, OUTFILE
-; and FILE_LIST (the uninstaller's list of what it installed).
+; of installed programs. The build defines VERSION, PROGRAM_FOLDER (what to install), ICON, OUTFILE,
+; LICENSE (the licence text it shows) and FILE_LIST (the uninstaller's list of what it installed).
 Unicode true
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -29,6 +29,12 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 kestry. Free sof
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\vorlix.exe"
+; The licence comes first. It asks for no acceptance before the program is used, so the page goes
+; on with Next rather than "I Agree".
+!define MUI_LICENSEPAGE_TEXT_TOP "Vorlix is free software under the GNU General Public License, version 3 or later."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "You need not accept this licence to install or use Vorlix. It gives you the right to share and change the program on the terms above."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -61,6 +67,8 @@ FunctionEnd
 Section "Vorlix"
   SetOutPath "$INSTDIR"
   !insertmacro WaitUntilNotRunning
+  ; The files keep no build times: the same program folder makes the same installer.
+  SetDateSave off
   File /r "${PROGRAM_FOLDER}\*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Vorlix.lnk" "$INSTDIR\vorlix.exe" "" "$INSTDIR\vorlix.exe" 0 \
