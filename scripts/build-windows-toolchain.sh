@@ -36,13 +36,15 @@ set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 TC
 
 # Qt: Debian's own qt6-base source (the very version of the host's tools), fetched through a
-# private deb-src list made from the system's.
+# private deb-src list made from the system's and checked against its known digest.
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/parts"
 sed 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources >"$work/apt/parts/src.sources"
 apt_src=(-o "Dir::Etc::SourceList=/dev/null" -o "Dir::Etc::SourceParts=$work/apt/parts"
          -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache")
 apt-get "${apt_src[@]}" update -qq
 (cd "$work" && apt-get "${apt_src[@]}" source --download-only qt6-base=6.4.2+dfsg-10 >/dev/null)
+echo "4f14b89a9463a540fd84a6718b8519a2297119b454ef547721015a9e9019ae9e  $work/qt6-base_6.4.2+dfsg.orig.tar.xz" |
+  sha256sum -c --quiet
 tar -C "$work" -xf "$work"/qt6-base_6.4.2+dfsg.orig.tar.xz
 # Qt 6.4.2's windows plugin uses the dynamic-GL context even with OpenGL off; guard it as the rest is.
 sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \

@@ -16,7 +16,7 @@ packages=(
 if [ "${1:-}" = windows ]; then
   # qt6-base-dev-tools: the host's moc and rcc build the Windows program too. wine32: NSIS makes
   # 32-bit installers, which 64-bit Wine alone cannot run.
-  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools wine wine64 wine32:i386 nsis imagemagick)
+  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools wine wine64 wine32:i386 nsis imagemagick zip unzip)
 fi
 missing=()
 for p in "${packages[@]}"; do
