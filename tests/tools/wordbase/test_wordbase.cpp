@@ -586,6 +586,27 @@ private slots:
         QCOMPARE(fileBytes(list), QByteArray("Weather,rain,la lluvia\n"));
     }
 
+    // A learner writes the names as the help and manual pages give them; a name the tool does
+    // not take would put all of its words under "All".
+    void helpAndManualPageNameTheCategoriesOffered()
+    {
+        QStringList offered;
+        for (const vorlix::Category& c : vorlix::kCategories) {
+            if (c.number != vorlix::kAllCategories) offered << QString::fromUtf8(c.name.data(), c.name.size());
+        }
+        const QString help = QString::fromUtf8(fileBytes(VORLIX_SOURCE_DIR "/docs/help.html"));
+        const QString table = help.section("<table class=\"categories\">", 1).section("</table>", 0, 0);
+        QStringList inHelp;
+        for (const auto& match : QRegularExpression("<code>([^<]*)</code>").globalMatch(table))
+            inHelp << match.captured(1).replace("&amp;", "&");
+        QCOMPARE(inHelp, offered);
+
+        const QString manual = QString::fromUtf8(fileBytes(VORLIX_SOURCE_DIR "/packaging/linux/vorlix-wordbase.1"));
+        const QString block = manual.section("\n.SH CATEGORIES\n", 1).section("\n.nf\n", 1).section("\n.fi\n", 0, 0);
+        const QStringList inManual = block.split('\n');
+        QCOMPARE(inManual, offered);
+    }
+
     void unwritableOutputIsReported()
     {
         QTemporaryDir dir;
