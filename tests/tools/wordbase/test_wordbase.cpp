@@ -399,11 +399,6 @@ private slots:
                    "Weather,rain,la lluvia\nKitchen,spoon,la cuchara peque\xF1"
                    "a\n")
             << Pairs{} << QStringList{"2: " + notUtf8};
-        QTest::newRow("UTF-16 without a byte-order mark")
-            << utf16("Weather\train\tla lluvia\n", QSysInfo::LittleEndian).mid(2) << Pairs{}
-            << QStringList{
-                   "1: error: the file holds NUL characters, so it is not a text file; save the list as CSV "
-                   "or as Unicode text"};
         QTest::newRow("UTF-16 cut off in a character")
             << utf16("Weather\train\nx", QSysInfo::LittleEndian).chopped(1) << Pairs{}
             << QStringList{
