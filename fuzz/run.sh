@@ -19,7 +19,7 @@ corpus="$build/fuzz-corpus-$target"
 mkdir -p "$corpus" "$here/fuzz-out"
 if [ "$target" = open_and_read ]; then
   cp "$here"/tests/data/jet-samples/*.mdb "$corpus/"
-  "$build/bin/wordbase" "$here/tests/data/small_words.tsv" "$corpus/small_words.mdb"
+  "$build/bin/vorlix-wordbase" "$here/tests/data/small_words.tsv" "$corpus/small_words.mdb"
 fi
 ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 \
   "$build/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -39,4 +39,9 @@ void offerCloseBoxOnly(QWidget& dialog);
 // Qt's own choice stands.
 std::optional<std::string> qtPlatformForThisSession();
 
+// The folder (UTF-8, no separator at the end) where the user may keep a word database of their
+// own, read instead of the one beside the program; none where the program folder is the user's
+// own to change.
+std::optional<std::string> userWordDatabaseFolder();
+
 }  // namespace vorlix

@@ -3,7 +3,10 @@
 
 #include "words/word_query.h"
 
+#include <filesystem>
+
 #include "words/categories.h"
+#include "words/jet/utf8_path.h"
 
 namespace vorlix {
 
@@ -23,6 +26,15 @@ std::string wordRecordSource(const Module1& m)
 std::string wordDatabaseName(const std::string& programFolder, char separator)
 {
     return programFolder + separator + kWordDatabaseFile;
+}
+
+std::string wordDatabaseFolder(const std::string& programFolder, const std::optional<std::string>& userFolder,
+                               char separator)
+{
+    if (!userFolder) return programFolder;
+    std::error_code ec;
+    const auto own = std::filesystem::symlink_status(jet::utf8Path(wordDatabaseName(*userFolder, separator)), ec);
+    return std::filesystem::exists(own) ? *userFolder : programFolder;
 }
 
 std::string wordConnect()

@@ -8,14 +8,6 @@ source "$(dirname "$0")/x_session.sh"
 
 database_sum="$(md5sum <"$work/program/reg.ocx")"
 
-# fitted_to TEXT: the word window is sized like the fit of TEXT.
-fitted_to() {
-  local w h fw fh
-  read -r _ _ w h < <(geometry "$win")
-  read -r fw fh < <("$FIT_PROBE" "$1")
-  [ "$w" -eq "$fw" ] && [ "$h" -eq "$fh" ]
-}
-
 # A copy killed outright leaves its lock and socket behind; the next start must not mind.
 start_vorlix
 win="$(word_window)" || fail "no word window appeared"

@@ -35,7 +35,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+export XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
@@ -121,6 +122,14 @@ geometry() {
 
 # Copies of the program itself: its word reader, vorlix-words, is not a copy.
 running_copies() { pgrep -c -f "^$work/program/vorlix\$" || true; }
+
+# fitted_to TEXT: the word window $win is sized like the fit of TEXT.
+fitted_to() {
+  local w h fw fh
+  read -r _ _ w h < <(geometry "$win")
+  read -r fw fh < <("$FIT_PROBE" "$1")
+  [ "$w" -eq "$fw" ] && [ "$h" -eq "$fh" ]
+}
 
 write_settings() {
   mkdir -p "$(dirname "$settings_file")"

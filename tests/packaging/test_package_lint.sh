@@ -10,7 +10,9 @@ check() { local what="$1"; shift; if "$@"; then echo "ok - $what"; else fail "$w
 
 check "named as Debian names a package" test "$(basename "$deb")" = "vorlix_1.0.0_$(dpkg --print-architecture).deb"
 
-expected="./usr/bin/vorlix -> ../lib/vorlix/vorlix
+# Sorted as the contents are, whatever the locale's order.
+expected="$(sort <<<"./usr/bin/vorlix -> ../lib/vorlix/vorlix
+./usr/bin/vorlix-wordbase
 ./usr/lib/vorlix/help.html
 ./usr/lib/vorlix/reg.ocx
 ./usr/lib/vorlix/vorlix
@@ -18,6 +20,7 @@ expected="./usr/bin/vorlix -> ../lib/vorlix/vorlix
 ./usr/share/applications/com.kestry.Vorlix.desktop
 ./usr/share/doc/vorlix/changelog.gz
 ./usr/share/doc/vorlix/copyright
+./usr/share/doc/vorlix/examples/words.tsv
 ./usr/share/icons/hicolor/128x128/apps/com.kestry.Vorlix.png
 ./usr/share/icons/hicolor/16x16/apps/com.kestry.Vorlix.png
 ./usr/share/icons/hicolor/256x256/apps/com.kestry.Vorlix.png
@@ -25,8 +28,9 @@ expected="./usr/bin/vorlix -> ../lib/vorlix/vorlix
 ./usr/share/icons/hicolor/48x48/apps/com.kestry.Vorlix.png
 ./usr/share/icons/hicolor/64x64/apps/com.kestry.Vorlix.png
 ./usr/share/icons/hicolor/scalable/apps/com.kestry.Vorlix.svg
+./usr/share/man/man1/vorlix-wordbase.1.gz
 ./usr/share/man/man1/vorlix.1.gz
-./usr/share/metainfo/com.kestry.Vorlix.metainfo.xml"
+./usr/share/metainfo/com.kestry.Vorlix.metainfo.xml")"
 contents="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' | sort)"
 if [ "$contents" != "$expected" ]; then
   diff <(echo "$expected") <(echo "$contents") >&2 || true

@@ -16,7 +16,7 @@ rm -rf "$installed"
 wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
 
 wine "$VORLIX_INSTALLER" /S
-for file in vorlix.exe vorlix-words.exe wordbase.exe reg.ocx help.html Qt6Core.dll libstdc++-6.dll \
+for file in vorlix.exe vorlix-words.exe wordbase.exe reg.ocx help.html words.tsv Qt6Core.dll libstdc++-6.dll \
   platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt THIRD-PARTY-NOTICES.txt uninstall.exe; do
   check "installed $file" test -f "$installed/$file"
 done

@@ -1,67 +1,126 @@
 // SPDX-FileCopyrightText: 2026 kestry
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// wordbase: turns a tab-separated word list into the program's password-protected Jet4 word
-// database. No library writes Jet files, so the build makes reg.ocx with this tool.
+// The word-database builder: turns a word list, as a spreadsheet or a text editor saves it, into
+// the Jet4 database the program reads. No library writes Jet files, so the build makes reg.ocx
+// with this tool too.
 
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/command_line.h"
+#include "platform/console_text.h"
 #include "word_database.h"
+#include "words/categories.h"
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: wordbase [--password TEXT] WORDS.tsv OUT.mdb\n";
+using namespace vorlix;
+
+const std::string kName = VORLIX_WORDBASE_NAME;
+const std::string kUsage = "usage: " + kName + " [--password TEXT] LIST OUT.mdb\n";
 
 constexpr std::string_view kHelp =
-    "Writes a word list as an Access (Jet4) database holding the table `word` with the TEXT(255)\n"
-    "columns category, english and spanish.\n"
+    "Makes a Vorlix word database from a word list: an Access (Jet4) database holding the table\n"
+    "`word` with the text columns category, english and spanish.\n"
     "\n"
-    "  --password TEXT  protect the database with TEXT (at most 20 characters)\n"
+    "  --password TEXT  protect the database with TEXT (at most 20 characters); without it the\n"
+    "                   database has no password, and Vorlix and Access open it as it is\n"
     "  --help           show this text\n"
+    "  --version        show the version\n"
     "\n"
-    "WORDS.tsv is UTF-8 text, one pair a line: category<TAB>english<TAB>spanish.\n"
-    "Lines starting with # and empty lines are skipped. Each text may hold at most 255\n"
-    "characters (UTF-16 units). A line that breaks these rules stops the build with its line\n"
-    "number, and OUT.mdb is only replaced once the new file is complete.\n";
+    "LIST is one pair a line, as a spreadsheet saves it as CSV (separated by commas or by\n"
+    "semicolons, whichever the first line uses) or as text separated by tabs; in UTF-8, or in\n"
+    "UTF-16 with a byte-order mark (\"Unicode text\"). The columns are category, english and\n"
+    "spanish, in that order, unless a first line naming these three gives another. A field in\n"
+    "double quotes may hold separators and line breaks, and a quote written twice (\"\").\n"
+    "Empty lines and lines starting with # are passed over.\n"
+    "\n"
+    "A line with the wrong number of fields, an empty English or Spanish text, a text over 255\n"
+    "characters or a file that is not text stops the build: each is told as LIST:LINE, nothing\n"
+    "is written and OUT.mdb stays as it was. A category Vorlix does not offer, and a pair given\n"
+    "twice, are warned about; the pairs go into the database all the same.\n"
+    "\n"
+    "Put the database where Vorlix looks for its words, named reg.ocx, and start Vorlix again;\n"
+    "its help page (\"Your own words\") says where that is.\n"
+    "\n"
+    "The categories Vorlix offers, exactly as a list names them; the words of any other show\n"
+    "only under \"All\":\n";
 
-int usageError(std::string_view why)
+void say(std::FILE* stream, const std::string& text)
 {
-    std::fprintf(stderr, "wordbase: %.*s\n%.*s", int(why.size()), why.data(), int(kUsage.size()), kUsage.data());
+    writeConsoleText(stream, text);
+}
+
+int usageError(const std::string& why)
+{
+    say(stderr, kName + ": " + why + "\n" + kUsage + "Try '" + kName + " --help' for more.\n");
     return 2;
+}
+
+// The names wrapped into indented lines of at most 80 columns.
+std::string categoryNames()
+{
+    std::string text, line = " ";
+    for (const Category& c : kCategories) {
+        if (c.number == kAllCategories) continue;
+        const std::string name = " " + std::string(c.name) + (c.number + 1 < kCategoryCount ? "," : "");
+        if (line.size() + name.size() > 80) {
+            text += line + "\n";
+            line = " ";
+        }
+        line += name;
+    }
+    return text + line + "\n";
+}
+
+std::string counted(size_t count, const std::string& one, const std::string& many)
+{
+    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const std::vector<std::string> args = commandLineArguments(argc, argv);
     std::string password;
     std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (arg == "--help" || arg == "-h") {
-            std::printf("%.*s\n%.*s", int(kUsage.size()), kUsage.data(), int(kHelp.size()), kHelp.data());
+            say(stdout, kUsage + "\n" + std::string(kHelp) + categoryNames());
+            return 0;
+        }
+        if (arg == "--version") {
+            say(stdout, kName + " (Vorlix) " VORLIX_VERSION "\n");
             return 0;
         }
         if (arg == "--password") {
-            if (++i == argc) return usageError("--password needs a value");
-            password = argv[i];
+            if (++i == args.size()) return usageError("--password needs a value");
+            password = args[i];
         } else if (arg.starts_with("--password=")) {
             password = arg.substr(arg.find('=') + 1);
+        } else if (arg == "--") {
+            files.insert(files.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            break;
         } else if (arg.starts_with("-")) {
             return usageError("unknown option " + std::string(arg));
         } else {
             files.emplace_back(arg);
         }
     }
-    if (files.size() != 2) return usageError("expected WORDS.tsv and OUT.mdb");
+    if (files.size() != 2) return usageError("expected a word list and the database to write");
 
     try {
-        vorlix::wordbase::buildWordDatabase(files[0], files[1], password);
-    } catch (const vorlix::wordbase::BuildError& e) {
-        std::fprintf(stderr, "wordbase: %s\n", e.what());
+        const wordbase::BuildReport report = wordbase::buildWordDatabase(files[0], files[1], password);
+        for (const std::string& warning : report.warnings) say(stderr, warning + "\n");
+        say(stdout, counted(report.pairs, "pair", "pairs") + " in " +
+                        counted(report.categories, "category", "categories") + " went into " + files[1] + "\n");
+    } catch (const wordbase::BuildError& e) {
+        say(stderr, e.what() + std::string("\n") + kName + ": nothing was written to " + files[1] + "\n");
         return 1;
     }
     return 0;

@@ -3,9 +3,11 @@
 
 #include "word_database.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
-#include <fstream>
+#include <set>
 
 #include "jet4_writer.h"
 #include "word_list.h"
@@ -13,6 +15,16 @@
 
 namespace vorlix::wordbase {
 namespace {
+
+// Far beyond any word list (a million pairs take some 40 MB), and well within memory.
+constexpr qint64 kMaxListSize = 256 * 1024 * 1024;
+// Enough to see what is wrong with a list; the rest mostly follows from the same cause.
+constexpr size_t kShownNotes = 20;
+
+QString qtPath(const std::string& path)
+{
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+}
 
 std::u16string utf16(const std::string& text)
 {
@@ -29,14 +41,53 @@ std::u16string checkedPassword(const std::string& password)
     return *units;
 }
 
-std::vector<WordPair> readWordList(const std::string& wordsPath)
+std::string fileBytes(const std::string& path)
 {
-    std::ifstream in(wordsPath, std::ios::binary);
-    if (!in) throw BuildError(wordsPath + ": cannot be read");
-    try {
-        return parseWordList(in);
-    } catch (const std::exception& e) {
-        throw BuildError(wordsPath + ": " + e.what());
+    QFile file(qtPath(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw BuildError(path + ": cannot be read (" + file.errorString().toStdString() + ")");
+    }
+    if (file.size() > kMaxListSize)
+        throw BuildError(path + ": is far too large for a word list; is it the right file?");
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throw BuildError(path + ": cannot be read (" + file.errorString().toStdString() + ")");
+    }
+    return bytes.toStdString();
+}
+
+// The notes of one kind, each on its line, at most kShownNotes of them.
+std::vector<std::string> shownNotes(const std::string& path, const WordList& list, Diagnostic::Kind kind)
+{
+    std::vector<std::string> lines;
+    size_t count = 0;
+    for (const Diagnostic& note : list.notes) {
+        if (note.kind != kind) continue;
+        const char* name = kind == Diagnostic::Kind::Error ? "error" : "warning";
+        if (++count <= kShownNotes)
+            lines.push_back(path + ":" + std::to_string(note.line) + ": " + name + ": " + note.text);
+    }
+    if (count > kShownNotes) {
+        const char* more = kind == Diagnostic::Kind::Error ? " more errors" : " more warnings";
+        lines.push_back(path + ": " + std::to_string(count - kShownNotes) + more);
+    }
+    return lines;
+}
+
+// A file at `outPath` is replaced only when it is what this tool writes: an Access database.
+void checkReplaceable(const std::string& wordsPath, const std::string& outPath)
+{
+    QFile existing(qtPath(outPath));
+    if (!existing.exists()) return;
+    if (QFileInfo(existing).canonicalFilePath() == QFileInfo(qtPath(wordsPath)).canonicalFilePath()) {
+        throw BuildError(outPath + ": is the word list itself; give the database another name");
+    }
+    const QByteArray start = existing.open(QIODevice::ReadOnly) ? existing.read(19) : QByteArray();
+    if (start != QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) &&
+        start != QByteArray("\x00\x01\x00\x00Standard ACE DB", 19)) {
+        throw BuildError(outPath +
+                         ": exists and is not an Access database, so it is left as it is; give the "
+                         "database another name");
     }
 }
 
@@ -52,7 +103,7 @@ jet4::TextTable wordTable(const std::vector<WordPair>& pairs)
 
 void save(const std::string& outPath, const std::vector<jet4::Page>& pages)
 {
-    QSaveFile file(QString::fromStdString(outPath));
+    QSaveFile file(qtPath(outPath));
     const auto failure = [&] {
         return BuildError(outPath + ": cannot be written (" + file.errorString().toStdString() + ")");
     };
@@ -66,17 +117,31 @@ void save(const std::string& outPath, const std::vector<jet4::Page>& pages)
 
 }  // namespace
 
-void buildWordDatabase(const std::string& wordsPath, const std::string& outPath, const std::string& password)
+BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& outPath, const std::string& password)
 {
     const std::u16string key = checkedPassword(password);
-    const std::vector<WordPair> pairs = readWordList(wordsPath);
+    const WordList list = readWordList(fileBytes(wordsPath));
+    if (list.hasErrors()) {
+        std::string errors;
+        for (const std::string& line : shownNotes(wordsPath, list, Diagnostic::Kind::Error)) {
+            errors += (errors.empty() ? "" : "\n") + line;
+        }
+        throw BuildError(errors);
+    }
+    checkReplaceable(wordsPath, outPath);
     std::vector<jet4::Page> pages;
     try {
-        pages = jet4::buildDatabase(wordTable(pairs), key);
+        pages = jet4::buildDatabase(wordTable(list.pairs), key);
     } catch (const std::exception& e) {
         throw BuildError(outPath + ": " + e.what());
     }
     save(outPath, pages);
+
+    BuildReport report{shownNotes(wordsPath, list, Diagnostic::Kind::Warning), list.pairs.size(), 0};
+    std::set<std::string> categories;
+    for (const WordPair& pair : list.pairs) categories.insert(pair.category);
+    report.categories = categories.size();
+    return report;
 }
 
 }  // namespace vorlix::wordbase

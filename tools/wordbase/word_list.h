@@ -3,14 +3,13 @@
 
 #pragma once
 
-#include <istream>
-#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlix::wordbase {
 
-// One line of a word list: category<TAB>english<TAB>spanish, UTF-8.
+// One row of the word table, UTF-8.
 struct WordPair {
     std::string category;
     std::string english;
@@ -19,21 +18,30 @@ struct WordPair {
     bool operator==(const WordPair&) const = default;
 };
 
-// A line the database could not hold as written. what() reads "line N: reason".
-class WordListError : public std::runtime_error {
-public:
-    WordListError(int line, const std::string& reason);
-    int line() const { return line_; }
+// What the tool has to say about one line of a list. An error keeps the database from being
+// written; a warning does not.
+struct Diagnostic {
+    enum class Kind { Error, Warning };
+    Kind kind;
+    int line;
+    std::string text;
 
-private:
-    int line_;
+    bool operator==(const Diagnostic&) const = default;
 };
 
-// Parses a whole word list, in order. Lines starting with '#' and empty lines are skipped, a
-// trailing CR (Windows line ends) and a UTF-8 byte order mark at the very start are dropped;
-// fields are taken as they are, blanks included. Each text must be valid UTF-8, free of NUL,
-// at most 255 UTF-16 units long (Jet's TEXT(255)) and not start with U+FEFF, which Jet4 readers
-// would mistake for their compression mark. Throws WordListError at the first bad line.
-std::vector<WordPair> parseWordList(std::istream& in);
+struct WordList {
+    std::vector<WordPair> pairs;    // in the list's order
+    std::vector<Diagnostic> notes;  // in line order
+    bool hasErrors() const;
+};
+
+// Reads a whole word list as a spreadsheet or an editor saved it (see list_text.h and
+// delimited_records.h): one pair a line, the columns category, english and spanish in that
+// order, or in the order a first line of these three names gives. Lines whose fields are all
+// blank are passed over. English and Spanish must not be blank; every text must fit Jet's
+// TEXT(255), counted in UTF-16 units, and must not start with U+FEFF, which Jet4 readers take for
+// their compression mark. Categories the program does not offer, and pairs given twice, are warned
+// about (list_warnings.h).
+WordList readWordList(std::string_view bytes);
 
 }  // namespace vorlix::wordbase

@@ -111,7 +111,8 @@ bool FrmShow::Form_Load()
     LoadSettings(services_.store, m);
 
     BuildWordQuery(m);
-    Data1.DatabaseName = wordDatabaseName(services_.program.folder, services_.program.separator);
+    wordFolder_ = wordDatabaseFolder(services_.program.folder, userWordDatabaseFolder(), services_.program.separator);
+    Data1.DatabaseName = wordDatabaseName(wordFolder_, services_.program.separator);
     Data1.Connect = wordConnect();
     Data1.RecordSource = wordRecordSource(m);
 
@@ -132,8 +133,7 @@ void FrmShow::Data1_Open()
         showCurrentRow();
     } else {
         // With no failure, the query simply found no rows: the message names the empty category.
-        showNotice(QString::fromStdString(
-            wordSourceMessage(Data1.failure(), Data1.detail(), services_.program.folder, category)));
+        showNotice(QString::fromStdString(wordSourceMessage(Data1.failure(), Data1.detail(), wordFolder_, category)));
     }
     if (!startNotice_.isEmpty()) showNotice(startNotice_);
 
@@ -150,7 +150,7 @@ void FrmShow::Timer1_Timer()
     // The rest of the words have long come by now, unless the disk is slow; the walk through
     // them goes on over the whole set, never over the part read so far.
     if (Data1.loading() && !Data1.finishLoading()) {
-        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail(), services_.program.folder)));
+        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail(), wordFolder_)));
         return;
     }
     if (noticeShown_) {

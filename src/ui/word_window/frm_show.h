@@ -109,6 +109,8 @@ private:
     void syncPosition();
 
     WordWindowServices services_;
+    // Where the word database lies: the program's folder, or the user's own (word_query.h).
+    std::string wordFolder_;
     bool noticeShown_ = false;
     bool hasWords_ = false;
     QString startNotice_;

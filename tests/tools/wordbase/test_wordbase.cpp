@@ -8,21 +8,22 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sstream>
-
 #include "jet4_text.h"
 #include "word_database.h"
 #include "word_list.h"
+#include "words/categories.h"
 #include "words/jet/jet_database.h"
 
 using vorlix::jet::Database;
+using vorlix::wordbase::Diagnostic;
+using vorlix::wordbase::WordList;
 using vorlix::wordbase::WordPair;
 
 namespace {
 
 using Pairs = std::vector<WordPair>;
 
-const QString kWordbase = QStringLiteral(VORLIX_BIN_DIR "/wordbase");
+const QString kWordbase = QStringLiteral(WORDBASE_PROGRAM);
 
 // mdbtools' own programs, a reader that shares no code with the program's, check the files as
 // well where they are at hand: the Windows build's tests run under Wine with none.
@@ -40,6 +41,36 @@ QByteArray tsv(const Pairs& pairs)
         text += QByteArray::fromStdString(p.category + '\t' + p.english + '\t' + p.spanish + '\n');
     }
     return text;
+}
+
+// `pairs` as a spreadsheet saves them as "CSV UTF-8": a byte-order mark, a header, CRLF, and
+// quotes around a field that needs them.
+QByteArray spreadsheetCsv(const Pairs& pairs)
+{
+    QByteArray text =
+        "\xEF\xBB\xBF"
+        "category,english,spanish\r\n";
+    for (const WordPair& p : pairs) {
+        for (const std::string& field : {p.category, p.english, p.spanish}) {
+            QByteArray value = QByteArray::fromStdString(field);
+            if (value.contains(',') || value.contains('"')) value = '"' + value.replace("\"", "\"\"") + '"';
+            text += value + ',';
+        }
+        text.back() = '\r';
+        text += '\n';
+    }
+    return text;
+}
+
+// `text` as UTF-16 with its byte-order mark.
+QByteArray utf16(const QString& text, QSysInfo::Endian order)
+{
+    QByteArray bytes;
+    for (const QChar c : QChar(QChar::ByteOrderMark) + text) {
+        const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+        bytes.append(order == QSysInfo::LittleEndian ? low : high).append(order == QSysInfo::LittleEndian ? high : low);
+    }
+    return bytes;
 }
 
 bool writeFile(const QString& path, const QByteArray& content)
@@ -65,8 +96,9 @@ Run run(const QString& program, const QStringList& arguments)
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return {-1, {}, {}};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    // A Windows program's text output ends its lines in CRLF.
+    const auto text = [](const QByteArray& bytes) { return QString::fromUtf8(bytes).replace("\r\n", "\n"); };
+    return {process.exitCode(), text(process.readAllStandardOutput()), text(process.readAllStandardError())};
 }
 
 // Builds `pairs` into dir/words.mdb through the library and returns its path.
@@ -94,15 +126,14 @@ std::string repeat(const std::string& piece, int times)
 }
 
 // Texts from every corner the writer must get right: compressed and plain UTF-16, the
-// 255-unit limit reached in one- and two-unit characters, empty strings, '&' and blanks.
+// 255-unit limit reached in one- and two-unit characters, an empty string, '&' and blanks.
 Pairs mixedPairs()
 {
     return {
         {"Weather", "rain", "la lluvia"},
         {"Electronics& Computers", "mouse", "el ratón"},
         {"Weather", "snow", "la nieve"},
-        {"Kitchen", "", ""},
-        {"", "", ""},
+        {"", "no category", "sin categoría"},
         {"Accents", "crème brûlée", "ñandú, pingüino, ÁÉÍÓÚ ¿¡"},
         {"Cyrillic", "world", "мир"},
         {"CJK", "kanji", "漢字仮名交じり文"},
@@ -234,7 +265,8 @@ private slots:
             QCOMPARE(Database(out.toStdString()).query("select * from word ").rows, rowsOf(pairs));
         } else {
             QVERIFY(result.exitCode != 0);
-            QVERIFY2(result.err.contains("line 3") && result.err.contains("spanish") && result.err.contains("255"),
+            QVERIFY2(result.err.contains("words.tsv:3: error:") && result.err.contains("spanish") &&
+                         result.err.contains("255"),
                      qPrintable(result.err));
             QVERIFY(!QFile::exists(out));
         }
@@ -261,36 +293,131 @@ private slots:
 
         const Run result = run(kWordbase, {"--password", "pw", words, out});
         QVERIFY(result.exitCode != 0);
-        QVERIFY2(result.err.contains("words.tsv") && result.err.contains("line 4"), qPrintable(result.err));
+        QVERIFY2(result.err.contains("words.tsv:4: error:"), qPrintable(result.err));
         // Neither a partial database nor a temporary file is left; the old output is untouched.
         QCOMPARE(filesIn(dir), (QStringList{"out.mdb", "words.tsv"}));
         QCOMPARE(fileBytes(out), QByteArray("previous build"));
     }
 
-    void parserSkipsCommentsBlankLinesAndLineEnds()
+    void readsListsAsSpreadsheetsAndEditorsSaveThem_data()
     {
-        std::istringstream in(
-            "\xEF\xBB\xBF# bundled words\r\n"
-            "\r\n"
-            "\n"
-            "Weather\train\tla lluvia\r\n"
-            "#Weather\tcommented\tout\n"
-            "Kitchen\t\t\n"
-            " Weather \t spaced \t kept \n"
-            "Time\tday\tel día");
-        const Pairs expected = {{"Weather", "rain", "la lluvia"},
-                                {"Kitchen", "", ""},
-                                {" Weather ", " spaced ", " kept "},
-                                {"Time", "day", "el día"}};
-        QCOMPARE(vorlix::wordbase::parseWordList(in), expected);
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<Pairs>("pairs");
+        QTest::addColumn<QStringList>("notes");
+        const QString notUtf8 =
+            "error: the file is not UTF-8 text; save the list with the character set UTF-8 "
+            "(Excel: \"CSV UTF-8\", LibreOffice: \"Unicode (UTF-8)\")";
+        const auto unknown = [](const QString& category, const QString& nearest) {
+            return "warning: \"" + category +
+                   "\" is none of the 29 categories the program offers, so its pair shows "
+                   "only under \"All\"" +
+                   (nearest.isEmpty() ? "" : "; did you mean \"" + nearest + "\"?");
+        };
+        const auto fields = [](const QString& columns, const QString& separators, int found) {
+            return "error: expected 3 fields (" + columns + ") separated by " + separators + ", found " +
+                   QString::number(found);
+        };
 
-        std::istringstream bad("Weather\train\tla lluvia\n\nWeather\tsnow\n");
-        try {
-            vorlix::wordbase::parseWordList(bad);
-            QFAIL("no WordListError");
-        } catch (const vorlix::wordbase::WordListError& e) {
-            QCOMPARE(e.line(), 3);
+        QTest::newRow("CSV as LibreOffice saves it, a comment in quotes for its comma")
+            << QByteArray(
+                   "\"# my words, week 1\",,\ncategory,english,spanish\nWeather,\"rain, heavy\",\"la lluvia "
+                   "\"\"fuerte\"\"\"\n"
+                   "Kitchen,\"fork\nand knife\",el tenedor y el cuchillo\n")
+            << Pairs{{"Weather", "rain, heavy", "la lluvia \"fuerte\""},
+                     {"Kitchen", "fork\nand knife", "el tenedor y el cuchillo"}}
+            << QStringList();
+        QTest::newRow("CSV UTF-8 as Excel saves it: BOM, CRLF, header in another order")
+            << QByteArray(
+                   "\xEF\xBB\xBF"
+                   "English,Spanish,Category\r\n\"say \"\"hi\"\"\",\"di \"\"hola\"\"\",Sales\r\n"
+                   "rain,la lluvia,Weather\r\n")
+            << Pairs{{"Sales", "say \"hi\"", "di \"hola\""}, {"Weather", "rain", "la lluvia"}} << QStringList();
+        QTest::newRow("semicolons, where the comma is the decimal sign")
+            << QByteArray("Weather;rain, heavy;la lluvia fuerte\r\nSales;\"price; tax\";\"precio; impuesto\"\r\n")
+            << Pairs{{"Weather", "rain, heavy", "la lluvia fuerte"}, {"Sales", "price; tax", "precio; impuesto"}}
+            << QStringList();
+        QTest::newRow("Unicode text as Excel saves it: UTF-16 with tabs")
+            << utf16(
+                   "category\tenglish\tspanish\r\nKitchen\t\"fork\tknife\"\tel tenedor\r\nArts\tparty 🎉\tla fiesta\r\n",
+                   QSysInfo::LittleEndian)
+            << Pairs{{"Kitchen", "fork\tknife", "el tenedor"}, {"Arts", "party 🎉", "la fiesta"}} << QStringList();
+        QTest::newRow("UTF-16 big-endian, lines ending in CR alone")
+            << utf16("Weather\train\tla lluvia\rWeather\tsnow\tla nieve\r", QSysInfo::BigEndian)
+            << Pairs{{"Weather", "rain", "la lluvia"}, {"Weather", "snow", "la nieve"}} << QStringList();
+        QTest::newRow("tab-separated as before: comments, blank lines, blanks and quotes kept")
+            << QByteArray(
+                   "\xEF\xBB\xBF# bundled words\r\n\r\n\nWeather\train\tla lluvia\r\n#Weather\tcommented\tout\n"
+                   " Weather \t spaced \t kept \nWeather\tsay \"hi\"\tdi \"hola\"\n\t\t\ntempTime\tday\tel día")
+            << Pairs{{"Weather", "rain", "la lluvia"},
+                     {" Weather ", " spaced ", " kept "},
+                     {"Weather", "say \"hi\"", "di \"hola\""},
+                     {"tempTime", "day", "el día"}}
+            << QStringList{"6: " + unknown(" Weather ", "Weather")};
+        QTest::newRow("categories the program does not offer, a pair twice")
+            << QByteArray(
+                   "weather,rain,la lluvia\nOrganizational,manager,el gerente\nTime,day,el día\n"
+                   "Food,bread,el pan\nFood,milk,la leche\n,cat,el gato\nWeather,snow,la nieve\n"
+                   "Weather,snow,la nieve\n")
+            << Pairs{{"weather", "rain", "la lluvia"}, {"Organizational", "manager", "el gerente"},
+                     {"Time", "day", "el día"},        {"Food", "bread", "el pan"},
+                     {"Food", "milk", "la leche"},     {"", "cat", "el gato"},
+                     {"Weather", "snow", "la nieve"},  {"Weather", "snow", "la nieve"}}
+            << QStringList{"1: " + unknown("weather", "Weather"),
+                           "2: " + unknown("Organizational", "Organizational chart"),
+                           "3: " + unknown("Time", "tempTime"),
+                           "4: warning: \"Food\" is none of the 29 categories the program offers, so its 2 pairs "
+                           "show only under \"All\"",
+                           "6: warning: the pair here has no category, so it shows only under \"All\"",
+                           "8: warning: the pair \"snow | la nieve\" in \"Weather\" was given on line 7 already; both "
+                           "are kept, so it comes up more often"};
+        QTest::newRow("a comma outside quotes")
+            << QByteArray("Weather,rain,la lluvia\nWeather,rain, heavy,la lluvia fuerte\n")
+            << Pairs{{"Weather", "rain", "la lluvia"}}
+            << QStringList{"2: " + fields("category, english, spanish", "commas", 4) +
+                           "; a text that holds a comma belongs in double quotes"};
+        QTest::newRow("a field missing, in the header's order")
+            << QByteArray("english\tspanish\tcategory\nrain\tla lluvia\n") << Pairs{}
+            << QStringList{"2: " + fields("english, spanish, category", "tabs", 2)};
+        QTest::newRow("empty and blank texts")
+            << QByteArray("Weather;;la lluvia\nWeather;rain;  \n") << Pairs{}
+            << QStringList{"1: error: the english text is empty; every pair needs both words",
+                           "2: error: the spanish text is empty; every pair needs both words"};
+        QTest::newRow("a quote never closed")
+            << QByteArray("Weather,rain,la lluvia\nWeather,\"snow,la nieve\nWeather,wind,el viento\n")
+            << Pairs{{"Weather", "rain", "la lluvia"}}
+            << QStringList{"2: error: the quoted field opened on line 2 is never closed"};
+        QTest::newRow("text after a closing quote")
+            << QByteArray("Weather,\"rain\" heavy,la lluvia\n") << Pairs{}
+            << QStringList{
+                   "1: error: text follows the closing quote of a quoted field; a quote inside it is written "
+                   "twice (\"\")"};
+        QTest::newRow("a header naming a column twice")
+            << QByteArray("English,english,Spanish\n") << Pairs{}
+            << QStringList{"1: error: a header line names the columns category, english and spanish, each once"};
+        QTest::newRow("code page 1252, as Excel's plain CSV")
+            << QByteArray(
+                   "Weather,rain,la lluvia\nKitchen,spoon,la cuchara peque\xF1"
+                   "a\n")
+            << Pairs{} << QStringList{"2: " + notUtf8};
+        QTest::newRow("UTF-16 cut off in a character")
+            << utf16("Weather\train\nx", QSysInfo::LittleEndian).chopped(1) << Pairs{}
+            << QStringList{
+                   "2: error: the file is not valid UTF-16 text; save the list again, as CSV UTF-8 or as "
+                   "Unicode text"};
+    }
+    void readsListsAsSpreadsheetsAndEditorsSaveThem()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(Pairs, pairs);
+        QFETCH(QStringList, notes);
+        const WordList read = vorlix::wordbase::readWordList(list.toStdString());
+        QStringList said;
+        for (const Diagnostic& d : read.notes) {
+            const char* kind = d.kind == Diagnostic::Kind::Error ? "error" : "warning";
+            said << QString("%1: %2: %3").arg(d.line).arg(kind, QString::fromStdString(d.text));
         }
+        QCOMPARE(said, notes);
+        QCOMPARE(read.pairs, pairs);
     }
 
     void passwordDecodesBack_data()
@@ -353,9 +480,14 @@ private slots:
 
     void commandLine()
     {
+        const QString name = QFileInfo(kWordbase).completeBaseName();
         const Run help = run(kWordbase, {"--help"});
         QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.contains("usage: wordbase [--password TEXT] WORDS.tsv OUT.mdb"));
+        QVERIFY(help.out.startsWith("usage: " + name + " [--password TEXT] LIST OUT.mdb\n"));
+        const Run version = run(kWordbase, {"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY2(QRegularExpression("^" + name + " \\(Vorlix\\) \\d+\\.\\d+\\.\\d+\\n$").match(version.out).hasMatch(),
+                 qPrintable(version.out));
         QCOMPARE(run(kWordbase, {}).exitCode, 2);
         QCOMPARE(run(kWordbase, {"--password"}).exitCode, 2);
         QCOMPARE(run(kWordbase, {"--verbose", "a.tsv", "b.mdb"}).exitCode, 2);
@@ -365,6 +497,110 @@ private slots:
         QCOMPARE(missing.exitCode, 1);
         QVERIFY2(missing.err.contains("none.tsv"), qPrintable(missing.err));
         QVERIFY(filesIn(dir).isEmpty());
+    }
+
+    // The whole way from a spreadsheet to the word database, as a learner goes it.
+    void spreadsheetListBecomesADatabase()
+    {
+        QTemporaryDir dir;
+        const QString list = dir.filePath("my words.csv");
+        const QString out = dir.filePath("reg.ocx");
+        const Pairs pairs = {{"Weather", "rain, heavy", "la lluvia \"fuerte\""},
+                             {"kitchen", "spoon", "la cuchara"},
+                             {"Electronics& Computers", "mouse", "el ratón"}};
+        QVERIFY(writeFile(list, spreadsheetCsv(pairs)));
+        const Run built = run(kWordbase, {list, out});
+        QCOMPARE(built.exitCode, 0);
+        QCOMPARE(built.out, "3 pairs in 3 categories went into " + out + "\n");
+        QVERIFY2(built.err.startsWith(list + ":3: warning: \"kitchen\" is none") &&
+                     built.err.endsWith("did you mean \"Kitchen\"?\n") && built.err.count('\n') == 1,
+                 qPrintable(built.err));
+
+        // Without --password the database has none, and opens as the program's own does.
+        Database db(out.toStdString());
+        QCOMPARE(db.password(), std::string());
+        QCOMPARE(db.query("select * from word ").rows, rowsOf(pairs));
+        if (kMdbToolsAtHand) {
+            QString exported;
+            for (const WordPair& p : pairs) {
+                for (const std::string& text : {p.category, p.english, p.spanish})
+                    exported += "\"" + QString::fromStdString(text).replace("\"", "\"\"") + "\",";
+                exported.back() = '\n';
+            }
+            QCOMPARE(run("mdb-export", {"-H", out, "word"}).out, exported);
+        }
+
+        // A bad line stops the next build; the database stays as it was.
+        const QByteArray built1 = fileBytes(out);
+        QVERIFY(writeFile(list, spreadsheetCsv(pairs) + "Weather,snow\r\n"));
+        const Run refused = run(kWordbase, {list, out});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.startsWith(list + ":5: error: expected 3 fields") &&
+                     refused.err.contains("nothing was written to " + out),
+                 qPrintable(refused.err));
+        QCOMPARE(fileBytes(out), built1);
+        QCOMPARE(filesIn(dir), (QStringList{"my words.csv", "reg.ocx"}));
+    }
+
+    // Windows hands a program its arguments in the system's code page unless it asks for them
+    // in full; Wine runs this with a code page that lacks 词.
+    void listInAFolderOutsideTheCodePage()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("Zoë 词");
+        QVERIFY(QDir().mkpath(folder));
+        const QString list = folder + "/wörter.csv";
+        const QString out = folder + "/reg.ocx";
+        QVERIFY(writeFile(list, "Weather,rain,la lluvia\n"));
+        const Run built = run(kWordbase, {"--password", "contraseña", list, out});
+        QCOMPARE(built.exitCode, 0);
+        QCOMPARE(built.out, "1 pair in 1 category went into " + out + "\n");
+        Database db(out.toStdString());
+        QCOMPARE(db.password(), std::string("contraseña"));
+        QCOMPARE(db.query("select * from word ").rows, rowsOf({{"Weather", "rain", "la lluvia"}}));
+
+        QVERIFY(writeFile(list, "Weather,rain\n"));
+        const Run refused = run(kWordbase, {list, out});
+        QVERIFY2(refused.err.startsWith(list + ":1: error:"), qPrintable(refused.err));
+    }
+
+    // A mistyped command must not cost the user a file: only an Access database is replaced.
+    void onlyAnAccessDatabaseIsReplaced()
+    {
+        QTemporaryDir dir;
+        const QString list = dir.filePath("words.csv");
+        const QString notes = dir.filePath("notes.txt");
+        QVERIFY(writeFile(list, "Weather,rain,la lluvia\n"));
+        QVERIFY(writeFile(notes, "my notes"));
+        const Run overNotes = run(kWordbase, {list, notes});
+        QCOMPARE(overNotes.exitCode, 1);
+        QVERIFY2(overNotes.err.startsWith(notes + ": exists and is not an Access database"), qPrintable(overNotes.err));
+        const Run overList = run(kWordbase, {list, list});
+        QCOMPARE(overList.exitCode, 1);
+        QVERIFY2(overList.err.startsWith(list + ": is the word list itself"), qPrintable(overList.err));
+        QCOMPARE(fileBytes(notes), QByteArray("my notes"));
+        QCOMPARE(fileBytes(list), QByteArray("Weather,rain,la lluvia\n"));
+    }
+
+    // A learner writes the names as the help and manual pages give them; a name the tool does
+    // not take would put all of its words under "All".
+    void helpAndManualPageNameTheCategoriesOffered()
+    {
+        QStringList offered;
+        for (const vorlix::Category& c : vorlix::kCategories) {
+            if (c.number != vorlix::kAllCategories) offered << QString::fromUtf8(c.name.data(), c.name.size());
+        }
+        const QString help = QString::fromUtf8(fileBytes(VORLIX_SOURCE_DIR "/docs/help.html"));
+        const QString table = help.section("<table class=\"categories\">", 1).section("</table>", 0, 0);
+        QStringList inHelp;
+        for (const auto& match : QRegularExpression("<code>([^<]*)</code>").globalMatch(table))
+            inHelp << match.captured(1).replace("&amp;", "&");
+        QCOMPARE(inHelp, offered);
+
+        const QString manual = QString::fromUtf8(fileBytes(VORLIX_SOURCE_DIR "/packaging/linux/vorlix-wordbase.1"));
+        const QString block = manual.section("\n.SH CATEGORIES\n", 1).section("\n.nf\n", 1).section("\n.fi\n", 0, 0);
+        const QStringList inManual = block.split('\n');
+        QCOMPARE(inManual, offered);
     }
 
     void unwritableOutputIsReported()

@@ -144,7 +144,8 @@ private slots:
         std::ifstream in(VORLIX_SOURCE_DIR "/data/words.tsv", std::ios::binary);
         QVERIFY(in);
         std::vector<std::string> lines;
-        for (const wordbase::WordPair& pair : wordbase::parseWordList(in))
+        for (const wordbase::WordPair& pair :
+             wordbase::readWordList(std::string(std::istreambuf_iterator<char>(in), {})).pairs)
             lines.push_back(pair.english + "  |  " + pair.spanish);
         QVERIFY(lines.size() > 1000);
         report("bundled pairs", lines.size(), fitEach(lines));
