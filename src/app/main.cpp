@@ -11,9 +11,9 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/local_single_copy.h"
 #include "app/module1.h"
 #include "app/quit_after_first_paint.h"
+#include "platform/local_single_copy.h"
 #include "platform/platform.h"
 #include "ui/word_window/frm_show.h"
 
@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
     // The word window has no task-bar button, and closing the options dialog must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    LocalSingleCopy singleCopy(LocalSingleCopy::keyForCurrentUser());
+    LocalSingleCopy singleCopy(singleCopyKeyForCurrentUser());
     const std::unique_ptr<SettingsStore> store = makeSettingsStore();
     const std::unique_ptr<StartupEntry> startupEntry = makeStartupEntry();
     Module1 settings;
@@ -49,16 +49,12 @@ int main(int argc, char* argv[])
     program.separator = QDir::separator().toLatin1();
 
     FrmShow window({settings, *store, singleCopy, *startupEntry, program,
-                    [&singleCopy] {
-                        // Exit ends at once: no save, no dialog unloads. Only the single-copy
-                        // lock is let go, so the next start need not find it stale.
-                        singleCopy.release();
-                        std::_Exit(0);
-                    },
-                    [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); }});
+                    // Exit ends at once: no save, no dialog unloads. The system lets the
+                    // single-copy lock go with the process.
+                    [] { std::_Exit(0); }, [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); }});
     if (!window.Form_Load()) return 0;
-    QObject::connect(&singleCopy, &LocalSingleCopy::activationRequested, &window, &FrmShow::activate);
     window.Data1_Open();
+    singleCopy.onActivation([&window] { window.activate(); });
     // For timing a start from outside: the program ends once the first line has been painted.
     QuitAfterFirstPaint firstPaintQuit;
     if (qEnvironmentVariableIsSet("VORLIX_QUIT_AFTER_FIRST_PAINT")) window.LB->installEventFilter(&firstPaintQuit);
