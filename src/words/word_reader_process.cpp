@@ -5,11 +5,12 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 #include "app/logging.h"
+#include "platform/command_line.h"
 #include "words/word_stream.h"
 
 namespace vorlix {
@@ -137,7 +138,11 @@ std::string WordReaderProcess::failureText(const std::string& database) const
 
 std::string wordReaderBesideProgram()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VORLIX_WORD_READER)).toStdString();
+    // Asked of the system, not of the application object: the reader starts before there is one.
+    return QFileInfo(QString::fromStdString(programFile()))
+        .dir()
+        .filePath(QStringLiteral(VORLIX_WORD_READER))
+        .toStdString();
 }
 
 }  // namespace vorlix

@@ -36,4 +36,18 @@ std::vector<std::string> commandLineArguments(int argc, char* argv[])
     return arguments;
 }
 
+std::string programFile()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        // A path that filled the buffer may have been cut short.
+        if (length < path.size()) {
+            path.resize(length);
+            return utf8FromWide(path.c_str());
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 }  // namespace vorlix

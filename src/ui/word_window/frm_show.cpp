@@ -23,7 +23,6 @@
 #include "ui/word_window/qt_text_measurer.h"
 #include "words/categories.h"
 #include "words/rotation.h"
-#include "words/word_query.h"
 #include "words/word_source_message.h"
 
 namespace vorlix {
@@ -44,6 +43,7 @@ QFont arial(double points)
 
 FrmShow::FrmShow(WordWindowServices services)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      Data1(services.startup.words()),
       Images(QSize(16, 16), QColor(192, 192, 192)),
       services_(std::move(services))
 {
@@ -100,27 +100,17 @@ double FrmShow::dpi() const
 
 bool FrmShow::Form_Load()
 {
-    if (services_.singleCopy.anotherCopyRuns()) {
-        services_.singleCopy.activateRunningCopy();
-        return false;
-    }
+    // The single copy, the settings and the word source; run by now where the program started
+    // them before the toolkit, so that the word reader is at work while the window is made.
+    if (!services_.startup.run()) return false;
 
-    Module1& m = services_.settings;
-    bool saved = true;
-    if (services_.store.get("xxx").empty()) saved = InitDefaultSettings(services_.store);
-    LoadSettings(services_.store, m);
-
-    BuildWordQuery(m);
-    Data1.DatabaseName = wordDatabaseName(services_.program.folder, services_.program.separator);
-    Data1.Connect = wordConnect();
-    Data1.RecordSource = wordRecordSource(m);
-
+    const Module1& m = services_.settings;
     applyStacking(*this, m.ontop != 0);
     Timer1->setInterval(m.n);
     LB->move(twipsToPixels(60, dpi()), twipsToPixels(80, dpi()));
     SetMenuIcons();
 
-    if (!saved) startNotice_ = QString::fromLatin1(kSettingsNotSavedMessage);
+    if (!services_.startup.settingsSaved()) startNotice_ = QString::fromLatin1(kSettingsNotSavedMessage);
     return true;
 }
 
