@@ -46,9 +46,15 @@ bool DataControl::Refresh()
     return false;
 }
 
+void DataControl::readTheRest()
+{
+    if (loading_) reader_->readTheRest();
+}
+
 bool DataControl::finishLoading()
 {
     if (!loading_) return failure_ == WordSourceFailure::None;
+    readTheRest();
     while (readMore()) {
     }
     return conclude();

@@ -23,7 +23,8 @@ enum class WordSourceFailure {
 
 // The word window's data control: where the words are, the password, and the query. Open has the
 // word reader open the file read-only, check the password and run the query; Refresh makes the
-// first row current as soon as it has come; the rest follow while the window runs.
+// first row current as soon as it has come; the rest follow once readTheRest has let the reader
+// go on, while the window runs.
 class DataControl {
 public:
     std::string DatabaseName;
@@ -41,8 +42,11 @@ public:
     bool Refresh();
     // Whether rows may still come after Refresh.
     bool loading() const { return loading_; }
-    // Waits for the remaining rows. False when the rest could not be read: the rows so far stay,
-    // and failure() and detail() say why.
+    // Lets the reader go on after the first row, which it holds back for until the first word is
+    // on the screen: the rest is then read while the window is idle, not while it is being made.
+    void readTheRest();
+    // Lets the reader go on and waits for the remaining rows. False when the rest could not be
+    // read: the rows so far stay, and failure() and detail() say why.
     bool finishLoading();
 
     Recordset& recordset() { return words_.recordset(); }

@@ -61,8 +61,15 @@ bool WordReaderProcess::start(const std::string& program, const std::string& dat
     // The password goes through a pipe, not the command line that every user can list.
     process_->write(QByteArray::fromStdString(connect + "\n"));
     process_->waitForBytesWritten(stallLimitMs);
-    process_->closeWriteChannel();
     return true;
+}
+
+void WordReaderProcess::readTheRest()
+{
+    if (restAsked_) return;
+    restAsked_ = true;
+    // The end of its input is the reader's signal.
+    process_->closeWriteChannel();
 }
 
 bool WordReaderProcess::waitForOutput()

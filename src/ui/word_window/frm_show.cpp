@@ -270,6 +270,8 @@ void FrmShow::mouseReleaseEvent(QMouseEvent* event)
 
 bool FrmShow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The first word is on the screen: the rest of the words may be read now.
+    if (watched == LB && event->type() == QEvent::Paint) Data1.readTheRest();
     if (watched == LB && event->type() == QEvent::MouseButtonPress) {
         // A press on the word line acts as one on the window.
         const auto* press = static_cast<QMouseEvent*>(event);
