@@ -19,32 +19,15 @@ std::string uniqueKey()
         .toStdString();
 }
 
-// Sets an environment variable for one scope, and puts it back afterwards.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const QString& value) : name_(name), had_(qEnvironmentVariableIsSet(name))
-    {
-        old_ = qgetenv(name);
-        if (value.isNull()) {
-            qunsetenv(name);
-        } else {
-            qputenv(name, value.toLocal8Bit());
-        }
-    }
-    ~ScopedVariable()
-    {
-        if (had_) {
-            qputenv(name_, old_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
+// Sets an environment variable (a null value unsets it) until the guard it returns goes.
+auto setVariable(const char* name, const QString& value)
+{
+    auto restore = qScopeGuard([name, old = qgetenv(name), had = qEnvironmentVariableIsSet(name)] {
+        had ? qputenv(name, old) : qunsetenv(name);
+    });
+    value.isNull() ? qunsetenv(name) : qputenv(name, value.toLocal8Bit());
+    return restore;
+}
 
 }  // namespace
 
@@ -92,7 +75,7 @@ private slots:
     void filesLeftByADeadCopyDoNotBlock()
     {
         QTemporaryDir runtime;
-        const ScopedVariable runtimeFolder("XDG_RUNTIME_DIR", runtime.path());
+        const auto runtimeFolder = setVariable("XDG_RUNTIME_DIR", runtime.path());
         const std::string key = uniqueKey();
         const QString left = runtime.filePath(QStringLiteral("vorlix1.0-%1").arg(QString::fromStdString(key)));
         for (const QString& suffix : {QStringLiteral(".lock"), QStringLiteral(".socket")}) {
@@ -149,10 +132,11 @@ private slots:
         QTemporaryDir runtime[2], temporary[2];
         // The copy's folders, as its environment gives them.
         auto startCopy = [&](const std::string& key, int runtimeIndex, int temporaryIndex) {
-            const ScopedVariable folder("XDG_RUNTIME_DIR", runtimeFolderSet ? runtime[runtimeIndex].path() : QString());
+            const auto folder =
+                setVariable("XDG_RUNTIME_DIR", runtimeFolderSet ? runtime[runtimeIndex].path() : QString());
             const QString temporaryFolder = temporary[temporaryIndex].path();
-            const ScopedVariable tmpdir("TMPDIR", temporaryFolder), tmp("TMP", temporaryFolder),
-                temp("TEMP", temporaryFolder);
+            const auto tmpdir = setVariable("TMPDIR", temporaryFolder), tmp = setVariable("TMP", temporaryFolder),
+                       temp = setVariable("TEMP", temporaryFolder);
             return std::make_unique<LocalSingleCopy>(key);
         };
         const std::string key = uniqueKey();
