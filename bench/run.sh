@@ -2,13 +2,17 @@
 # SPDX-FileCopyrightText: 2026 kestry
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures vorlix on this machine and prints one table: start-up time against a one-label Qt
-# program, loading 100,000 rows against mdb-export, the cost of a tick, resident memory, and the
-# CPU used while idle. Takes about two minutes once built.
+# program, on Linux and, where the Windows build is at hand, under Wine; loading 100,000 rows
+# against mdb-export; the cost of a tick, resident memory, and the CPU used while idle. Takes
+# about four minutes once built.
 #
 #   bench/run.sh [BUILD_DIR]        (default: build-bench beside the work tree)
-#   BENCH_RUNS=20 BENCH_IDLE_SECONDS=60 BENCH_TICKS=10000 bench/run.sh
+#   BENCH_PAIRS=30 BENCH_WINE_PAIRS=20 BENCH_IDLE_SECONDS=60 BENCH_TICKS=10000 bench/run.sh
+#   BENCH_WINDOWS_BUILD=DIR         the Windows build to time under Wine (default: build-windows
+#                                   in the work tree, as scripts/build-windows.sh makes it)
 #
-# The raw figures stay in BUILD_DIR/bench-results. Nothing here asserts a time: it only reports.
+# Times are compared in interleaved pairs (time_pairs.sh). The raw figures stay in
+# BUILD_DIR/bench-results. Nothing here asserts a time: it only reports.
 set -euo pipefail
 # Characters, not bytes, for the table's padding; "." for decimals.
 export LC_ALL=C.UTF-8
@@ -16,13 +20,16 @@ export LC_ALL=C.UTF-8
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 repo="$(dirname "$here")"
 build="${1:-$(dirname "$repo")/build-bench}"
-runs="${BENCH_RUNS:-20}"
+pairs="${BENCH_PAIRS:-30}"
+wine_pairs="${BENCH_WINE_PAIRS:-20}"
+warmups=3
+windows_build="${BENCH_WINDOWS_BUILD:-$repo/build-windows}"
 idle_seconds="${BENCH_IDLE_SECONDS:-60}"
 ticks="${BENCH_TICKS:-10000}"
 idle_interval_ms=18000
 
-# shellcheck source=time_commands.sh
-source "$here/time_commands.sh"
+# shellcheck source=time_pairs.sh
+source "$here/time_pairs.sh"
 # shellcheck source=process_counters.sh
 source "$here/process_counters.sh"
 
@@ -32,12 +39,6 @@ thousands() { sed ':a; s/\B[0-9]\{3\}\>/,&/; ta' <<<"$1"; }
 # ---- tools and build ----
 
 bash "$repo/scripts/setup.sh"
-if ! command -v hyperfine >/dev/null; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq hyperfine; } >&2 ||
-    say "hyperfine could not be installed: timing with a loop of its own"
-fi
 
 say "building into $build"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -56,12 +57,15 @@ pids=()
 cleanup() {
   local p
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  [ -z "${WINEPREFIX:-}" ] || wine_session_end
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# Without -noreset the server resets when its last client goes, and a program that starts then
+# (the idle copies, after the tick benchmark) finds it refusing connections.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; exit 1; }
@@ -99,15 +103,64 @@ for command in "$start_floor" "$start_bundled" "$start_big"; do
   # shellcheck disable=SC2086 # the command is meant to be split into its words
   timeout 60 $command >/dev/null 2>&1 || { echo "did not end after its first paint: $command" >&2; exit 1; }
 done
-say "timing start-up to the first paint ($runs runs each)"
-time_commands "$results/startup.csv" "$runs" floor "$start_floor" bundled "$start_bundled" big "$start_big"
+say "timing start-up to the first paint: $pairs pairs with the floor, for each database"
+time_pairs "$results/startup_bundled.txt" "$pairs" "$warmups" "$start_floor" "$start_bundled"
+time_pairs "$results/startup_big.txt" "$pairs" "$warmups" "$start_floor" "$start_big"
+
+# ---- the same under Wine, for the Windows build, when it is at hand ----
+
+windows_measured=""
+if [ -x "$windows_build/Vorlix/vorlix.exe" ] && [ -f "$windows_build/bin/bench_label_floor.exe" ] &&
+  command -v wine >/dev/null; then
+  # shellcheck source=../scripts/windows-toolchain.sh
+  source "$repo/scripts/windows-toolchain.sh"
+  say "timing the Windows build under Wine: $wine_pairs pairs with the floor built for Windows, for each database"
+  # One held Wine session: a prefix of this run's own, made once here and left out of the timing.
+  wine_session "$work/wine-prefix"
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
+  windows_settings='HKCU\Software\VB and VBA Program Settings\kestry\vorlix1.0'
+  # windows_program NAME DATABASE: the installed program folder, with DATABASE as its reg.ocx and
+  # the floor beside it, so that both load the same DLLs.
+  windows_program() {
+    cp -r "$windows_build/Vorlix" "$work/$1"
+    cp "$2" "$work/$1/reg.ocx"
+    cp "$windows_build/bin/bench_label_floor.exe" "$work/$1/"
+  }
+  # windows_guage GUAGE: the one settings key of this Wine user, initialised, with that category.
+  windows_guage() {
+    local key value
+    for key in xxx=1 n=5000 ontop=1 "guage=$1"; do
+      value="${key#*=}"
+      wine reg add "$windows_settings" /v "${key%%=*}" /t REG_SZ /d "$value" /f >/dev/null 2>&1
+    done
+  }
+  windows_program win_bundled "$bin/reg.ocx"
+  windows_program win_big "$big_db"
+  export VORLIX_QUIT_AFTER_FIRST_PAINT=1
+  for name in bundled big; do
+    if [ "$name" = bundled ]; then windows_guage 0; else windows_guage 29; fi
+    floor="wine $work/win_$name/bench_label_floor.exe"
+    vorlix_exe="wine $work/win_$name/vorlix.exe"
+    for command in "$floor" "$vorlix_exe"; do
+      # shellcheck disable=SC2086 # the command is meant to be split into its words
+      timeout 120 $command >/dev/null 2>&1 || { echo "did not end after its first paint: $command" >&2; exit 1; }
+    done
+    time_pairs "$results/wine_startup_$name.txt" "$wine_pairs" "$warmups" "$floor" "$vorlix_exe"
+  done
+  unset VORLIX_QUIT_AFTER_FIRST_PAINT
+  wine_session_end
+  unset WINEPREFIX
+  windows_measured=1
+else
+  say "no Windows build in $windows_build (scripts/build-windows.sh makes one): Wine left out"
+fi
 
 # ---- opening and loading 100,000 rows ----
 
 # Five loads timed inside the process too, without its start and end; the median is reported.
 for _ in 1 2 3 4 5; do "$bin/bench_load" "$big_db" 29 2>>"$results/refresh.txt" >/dev/null; done
-say "timing the load of $(thousands "$big_rows") rows ($runs runs each)"
-time_commands "$results/load.csv" "$runs" refresh "$bin/bench_load $big_db 29" mdb_export "mdb-export $big_db word"
+say "timing the load of $(thousands "$big_rows") rows: $pairs pairs with mdb-export"
+time_pairs "$results/load.txt" "$pairs" "$warmups" "mdb-export $big_db word" "$bin/bench_load $big_db 29"
 
 # ---- one tick and resident memory: offscreen, and on the X server where a tick also talks to it ----
 
@@ -167,26 +220,21 @@ done
 # ---- the table ----
 
 value() { sed -n "s/.*\b$2=\([^ ]*\).*/\1/p" "$1"; }
-csv() { awk -F, -v n="$2" -v c="$3" '$1 == n { print $c }' "$1"; }
 ms() { awk -v s="$1" 'BEGIN { printf "%.1f", s * 1000 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 
 cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 memory=$(awk '/^MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
 qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo "?")
-timer=$(command -v hyperfine >/dev/null && echo "hyperfine, $runs runs after 3 warm-ups" || echo "shell loop, $runs runs after 3 warm-ups")
 
 # Padding by characters, not bytes: the figures hold "±" and "µ".
 pad() { printf '%s%*s' "$1" $(($2 > ${#1} ? $2 - ${#1} : 0)) ''; }
 row() { echo "  $(pad "$1" 48) $(pad "$2" 24) $3"; }
 heading() { echo "$(pad "$1" 50) $(pad "$2" 24) $3"; }
-startup_row() {
-  row "$2" "$(ms "$(csv "$results/startup.csv" "$1" 2)") ± $(ms "$(csv "$results/startup.csv" "$1" 3)") ms" \
-    "$(ratio "$(csv "$results/startup.csv" "$1" 2)" "$(csv "$results/startup.csv" floor 2)")${3-}"
-}
-load_row() {
-  row "$2" "$(ms "$(csv "$results/load.csv" "$1" 2)") ± $(ms "$(csv "$results/load.csv" "$1" 3)") ms" \
-    "$(ratio "$(csv "$results/load.csv" "$1" 2)" "$(csv "$results/load.csv" mdb_export 2)")${3-}"
+# pairs_row FILE LABEL [NOTE]: the medians of a time_pairs file and the median of its ratios.
+pairs_row() {
+  local a b r
+  read -r a b r < <(pair_summary "$results/$1")
+  row "$2" "$(ms "$a") / $(ms "$b") ms" "$(awk -v r="$r" 'BEGIN { printf "%.2fx", r }')${3-}"
 }
 tick_row() {
   local f="$results/$1"
@@ -210,16 +258,22 @@ bundled="bundled reg.ocx, All ($(thousands "$bundled_rows") rows)"
   echo
   echo "Vorlix benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC')"
   echo "Machine: $(nproc) cores, $cpu_model, $memory; Qt $qt; Linux $(uname -r)"
-  echo "Timed with $timer"
+  echo "Timed in interleaved pairs (A B A B ...) after $warmups warm-up pairs: medians of each side, and the"
+  echo "median of the per-pair ratios B / A. The floor is a frameless, on-top tool-window Qt label that"
+  echo "ends after its first paint."
   echo
-  heading "Start-up to the first painted word (Xvfb)" "mean ± sd" "vs. the floor"
-  startup_row floor "Qt floor: one label"
-  startup_row bundled "vorlix, $bundled"
-  startup_row big "vorlix, $big" "  (goal ≤ 1.30x)"
+  heading "Start-up to the first painted word, Xvfb" "floor / vorlix, medians" "median ratio, $pairs pairs"
+  pairs_row startup_bundled.txt "$bundled" "  (goal ≤ 1.05x)"
+  pairs_row startup_big.txt "$big" "  (goal ≤ 1.05x)"
   echo
-  heading "Open and load $(thousands "$big_rows") rows" "mean ± sd" "vs. mdb-export"
-  load_row refresh "DataControl::Refresh (bench_load)" "  (goal ≤ 1.00x)"
-  load_row mdb_export "mdb-export DB word"
+  if [ -n "$windows_measured" ]; then
+    heading "Windows build, Wine $(wine --version | sed "s/^wine-\([0-9.]*\).*/\1/")" "floor / vorlix.exe" "median ratio, $wine_pairs pairs"
+    pairs_row wine_startup_bundled.txt "$bundled" "  (goal ≤ 1.10x)"
+    pairs_row wine_startup_big.txt "$big" "  (goal ≤ 1.10x)"
+    echo
+  fi
+  heading "Open and load $(thousands "$big_rows") rows" "mdb-export / bench_load" "median ratio, $pairs pairs"
+  pairs_row load.txt "DataControl::Refresh against mdb-export DB word" "  (goal ≤ 1.00x)"
   row "Refresh alone, inside bench_load" "$(sed 's/refresh_ms=//' "$results/refresh.txt" | sort -n | sed -n 3p) ms" "median of 5"
   echo
   heading "One tick: move + fit" "mean" "spread"

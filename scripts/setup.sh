@@ -9,7 +9,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev mdbtools mdbtools-dev
   fonts-liberation2
-  xvfb openbox xdotool x11-utils x11-apps
+  xvfb openbox xdotool x11-utils x11-apps inotify-tools
   weston qt6-wayland
   file lintian desktop-file-utils appstream reuse
 )

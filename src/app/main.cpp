@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,11 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/local_single_copy.h"
 #include "app/module1.h"
 #include "app/quit_after_first_paint.h"
+#include "app/startup_sequence.h"
+#include "platform/command_line.h"
+#include "platform/local_single_copy.h"
 #include "platform/platform.h"
 #include "ui/word_window/frm_show.h"
 
@@ -21,6 +24,27 @@ using namespace vorlix;
 
 int main(int argc, char* argv[])
 {
+    const QFileInfo executable(QString::fromStdString(programFile()));
+    ProgramLocation program;
+    program.folder = QDir::toNativeSeparators(executable.absolutePath()).toStdString();
+    program.executableName = executable.completeBaseName().toStdString();
+    program.separator = QDir::separator().toLatin1();
+
+    // Before the toolkit starts: the single copy, the settings, and the word reader, which then
+    // opens the word database and runs the query while Qt connects to the display and loads its
+    // fonts. A second copy ends here, having read nothing.
+    LocalSingleCopy singleCopy(singleCopyKeyForCurrentUser());
+    std::unique_ptr<SettingsStore> store;
+    Module1 settings;
+    DataControl words;
+    StartupSequence startup({singleCopy,
+                             [&store]() -> SettingsStore& {
+                                 store = makeSettingsStore();
+                                 return *store;
+                             },
+                             settings, words, program.folder, program.separator, userWordDatabaseFolder()});
+    if (!startup.run()) return 0;
+
     std::vector<char*> arguments(argv, argv + argc);
     // Given as the first argument, so that a -platform the user gave still wins; and unlike
     // QT_QPA_PLATFORM it is not handed on to the browser or mail program that the menu starts.
@@ -38,27 +62,14 @@ int main(int argc, char* argv[])
     // The word window has no task-bar button, and closing the options dialog must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    LocalSingleCopy singleCopy(LocalSingleCopy::keyForCurrentUser());
-    const std::unique_ptr<SettingsStore> store = makeSettingsStore();
     const std::unique_ptr<StartupEntry> startupEntry = makeStartupEntry();
-    Module1 settings;
-
-    ProgramLocation program;
-    program.folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
-    program.executableName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
-    program.separator = QDir::separator().toLatin1();
-
-    FrmShow window({settings, *store, singleCopy, *startupEntry, program,
-                    [&singleCopy] {
-                        // Exit ends at once: no save, no dialog unloads. Only the single-copy
-                        // lock is let go, so the next start need not find it stale.
-                        singleCopy.release();
-                        std::_Exit(0);
-                    },
-                    [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); }});
+    FrmShow window({settings, *store, startup, *startupEntry, program,
+                    // Exit ends at once: no save, no dialog unloads. The system lets the
+                    // single-copy lock go with the process.
+                    [] { std::_Exit(0); }, [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); }});
     if (!window.Form_Load()) return 0;
-    QObject::connect(&singleCopy, &LocalSingleCopy::activationRequested, &window, &FrmShow::activate);
     window.Data1_Open();
+    singleCopy.onActivation([&window] { window.activate(); });
     // For timing a start from outside: the program ends once the first line has been painted.
     QuitAfterFirstPaint firstPaintQuit;
     if (qEnvironmentVariableIsSet("VORLIX_QUIT_AFTER_FIRST_PAINT")) window.LB->installEventFilter(&firstPaintQuit);

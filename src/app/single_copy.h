@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <string>
+
 namespace vorlix {
 
 // Keeps the program to one running copy a settings store.
@@ -14,5 +16,8 @@ public:
     // Asks the running copy to bring its word window to the front; does not wait for it.
     virtual void activateRunningCopy() = 0;
 };
+
+// The key of the current user's settings store: copies that share it are one program.
+std::string singleCopyKeyForCurrentUser();
 
 }  // namespace vorlix

@@ -8,10 +8,11 @@
 
 namespace vorlix {
 
-bool DataControl::Refresh()
+void DataControl::Open()
 {
     reader_.reset();
     words_ = WordStreamReceiver();
+    opened_ = true;
     loading_ = false;
     failure_ = WordSourceFailure::None;
     detail_.clear();
@@ -20,13 +21,21 @@ bool DataControl::Refresh()
     if (!std::filesystem::is_regular_file(DatabaseName, ec)) {
         failure_ =
             std::filesystem::exists(DatabaseName, ec) ? WordSourceFailure::Unreadable : WordSourceFailure::FileMissing;
-        return false;
+        return;
     }
     // The words' text is about as long as the file that holds them.
     const std::uintmax_t fileSize = std::filesystem::file_size(DatabaseName, ec);
     words_ = WordStreamReceiver(ec ? 0 : static_cast<size_t>(fileSize));
     reader_ = std::make_unique<WordReaderProcess>();
     loading_ = reader_->start(readerProgram, DatabaseName, RecordSource, Connect, stallLimitMs);
+}
+
+bool DataControl::Refresh()
+{
+    if (!opened_) Open();
+    opened_ = false;
+    // No file to hand to a reader.
+    if (!reader_) return false;
     while (loading_ && words_.recordset().RecordCount() == 0 && readMore()) {
     }
     // With a first row in, finishLoading takes the rest and tells of any failure, whether or not
@@ -37,9 +46,15 @@ bool DataControl::Refresh()
     return false;
 }
 
+void DataControl::readTheRest()
+{
+    if (loading_) reader_->readTheRest();
+}
+
 bool DataControl::finishLoading()
 {
     if (!loading_) return failure_ == WordSourceFailure::None;
+    readTheRest();
     while (readMore()) {
     }
     return conclude();

@@ -21,9 +21,10 @@ enum class WordSourceFailure {
     QueryFailed,    // the engine rejected RecordSource
 };
 
-// The word window's data control: where the words are, the password, and the query. Refresh
-// has the word reader open the file read-only, check the password and run the query, and makes
-// the first row current as soon as it has come; the rest follow while the window runs.
+// The word window's data control: where the words are, the password, and the query. Open has the
+// word reader open the file read-only, check the password and run the query; Refresh makes the
+// first row current as soon as it has come; the rest follow once readTheRest has let the reader
+// go on, while the window runs.
 class DataControl {
 public:
     std::string DatabaseName;
@@ -33,12 +34,19 @@ public:
     // How long the reader may go without writing before it is taken to hang on a damaged file.
     int stallLimitMs = 5000;
 
-    // False when there is no word set; failure() and detail() then say why.
+    // Starts the word reader and returns at once, so that it reads while the program goes on
+    // starting; the next Refresh takes its rows.
+    void Open();
+    // Waits for the first row of the reader Open started, or of one it starts itself. False when
+    // there is no word set; failure() and detail() then say why.
     bool Refresh();
     // Whether rows may still come after Refresh.
     bool loading() const { return loading_; }
-    // Waits for the remaining rows. False when the rest could not be read: the rows so far stay,
-    // and failure() and detail() say why.
+    // Lets the reader go on after the first row, which it holds back for until the first word is
+    // on the screen: the rest is then read while the window is idle, not while it is being made.
+    void readTheRest();
+    // Lets the reader go on and waits for the remaining rows. False when the rest could not be
+    // read: the rows so far stay, and failure() and detail() say why.
     bool finishLoading();
 
     Recordset& recordset() { return words_.recordset(); }
@@ -51,6 +59,7 @@ private:
 
     std::unique_ptr<WordReaderProcess> reader_;
     WordStreamReceiver words_;
+    bool opened_ = false;  // by Open, for the next Refresh
     bool loading_ = false;
     WordSourceFailure failure_ = WordSourceFailure::None;
     std::string detail_;

@@ -4,10 +4,13 @@
 // vorlix-words DATABASE QUERY, with the connection text on standard input: opens the word
 // database read-only, checks its password, runs the query and writes the words as word_stream.h
 // lays them out. The program runs it as a process of its own, so that a damaged file that
-// crashes the Jet library or keeps it busy for ever takes only this process down.
+// crashes the Jet library or keeps it busy for ever takes only this process down. After the
+// first row it reads on only once its standard input has ended: the program ends it when the
+// window has shown that row, so that the rest is not read while the window is being made.
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -68,7 +71,10 @@ int main(int argc, char* argv[])
                     // Only a program that has gone away stops reading; nobody is left to tell.
                     if (!writeOut(out)) std::exit(word_stream::kUnreadable);
                     out.clear();
-                    if (first) yieldToTheWindow();
+                    if (first) {
+                        yieldToTheWindow();
+                        std::cin.ignore(std::numeric_limits<std::streamsize>::max());
+                    }
                     first = false;
                 }
             });

@@ -5,11 +5,12 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 #include "app/logging.h"
+#include "platform/command_line.h"
 #include "words/word_stream.h"
 
 namespace vorlix {
@@ -60,8 +61,15 @@ bool WordReaderProcess::start(const std::string& program, const std::string& dat
     // The password goes through a pipe, not the command line that every user can list.
     process_->write(QByteArray::fromStdString(connect + "\n"));
     process_->waitForBytesWritten(stallLimitMs);
-    process_->closeWriteChannel();
     return true;
+}
+
+void WordReaderProcess::readTheRest()
+{
+    if (restAsked_) return;
+    restAsked_ = true;
+    // The end of its input is the reader's signal.
+    process_->closeWriteChannel();
 }
 
 bool WordReaderProcess::waitForOutput()
@@ -137,7 +145,11 @@ std::string WordReaderProcess::failureText(const std::string& database) const
 
 std::string wordReaderBesideProgram()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VORLIX_WORD_READER)).toStdString();
+    // Asked of the system, not of the application object: the reader starts before there is one.
+    return QFileInfo(QString::fromStdString(programFile()))
+        .dir()
+        .filePath(QStringLiteral(VORLIX_WORD_READER))
+        .toStdString();
 }
 
 }  // namespace vorlix

@@ -29,6 +29,8 @@ public:
     // False when the program cannot be started; outcome() is then Unreadable.
     bool start(const std::string& program, const std::string& database, const std::string& query,
                const std::string& connect, int stallLimitMs);
+    // After the first row the reader waits for this before it reads the rest; once is enough.
+    void readTheRest();
     // Waits for more output: false once the reader has ended (or was ended for stalling) and
     // everything it wrote has been taken.
     bool waitForOutput();
@@ -52,6 +54,7 @@ private:
     int stallLimitMs_ = 0;
     bool startFailed_ = false;
     bool stalled_ = false;
+    bool restAsked_ = false;
     std::string output_;
     std::string firstOutput_;  // the start of what the reader wrote: a failure's reason
     size_t bytesTaken_ = 0;

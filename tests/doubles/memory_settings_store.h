@@ -12,16 +12,19 @@
 
 namespace vorlix::test {
 
-// A settings store in memory that records every write in order; `refuseWrites` makes it fail
-// like an unwritable settings folder.
+// A settings store in memory that records every write in order, and every read and write as
+// "get KEY" or "set KEY" in `operations`; `refuseWrites` makes it fail like an unwritable
+// settings folder.
 class MemorySettingsStore : public SettingsStore {
 public:
     std::map<std::string, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes;
+    mutable std::vector<std::string> operations;
     bool refuseWrites = false;
 
     std::string get(const std::string& key) const override
     {
+        operations.push_back("get " + key);
         const auto found = values.find(key);
         return found == values.end() ? std::string() : found->second;
     }
@@ -29,6 +32,7 @@ public:
     bool set(const std::string& key, const std::string& value) override
     {
         writes.emplace_back(key, value);
+        operations.push_back("set " + key);
         if (refuseWrites) return false;
         values[key] = value;
         return true;

@@ -11,16 +11,19 @@ folder="$work/Vorlix"
 make_program_folder "$folder" "$VORLIX_TEST_DB"
 program="$(winepath -w "$folder/vorlix.exe")"
 start_vorlix() { wine "$program" >/dev/null 2>&1 & pids+=($!); }
-running() { pgrep -f 'vorlix\.exe' >/dev/null; }
+running() { test -n "$(program_processes 'vorlix\.exe')"; }
+stopped() { ! running; }
+reader_runs() { test -n "$(program_processes 'vorlix-words\.exe')"; }
+no_reader() { ! reader_runs; }
 
 # A damaged file keeps the reader busy; the program killed outright takes it along.
 cp "$VORLIX_DAMAGED_DIR/hangs-1.mdb" "$folder/reg.ocx"
 start_vorlix
-for _ in $(seq 300); do pgrep -f 'vorlix-words\.exe' >/dev/null && break; sleep 0.05; done
-check "the word reader runs" pgrep -f 'vorlix-words\.exe'
-pkill -9 -f 'vorlix\.exe'
-for _ in $(seq 50); do pgrep -f 'vorlix-words\.exe' >/dev/null || break; sleep 0.1; done
-check "the reader ended with the program" bash -c '! pgrep -f "vorlix-words\.exe" >/dev/null'
+for _ in $(seq 300); do reader_runs && break; sleep 0.05; done
+check "the word reader runs" reader_runs
+program_processes 'vorlix\.exe' | xargs -r kill -9
+for _ in $(seq 50); do reader_runs || break; sleep 0.1; done
+check "the reader ended with the program" no_reader
 forget_the_program
 cp "$VORLIX_TEST_DB" "$folder/reg.ocx"
 
@@ -81,6 +84,6 @@ read -r _ _ _ menu_left _ _ menu_bottom <<<"$(right_click_menu)"
 xdotool mousemove $((menu_left + 30)) $((menu_bottom - 10)); sleep 0.3
 xdotool click 1
 for _ in $(seq 50); do running || break; sleep 0.1; done
-check "Exit ends the program" bash -c '! pgrep -f "vorlix\.exe" >/dev/null'
+check "Exit ends the program" stopped
 
 echo "all checks passed"

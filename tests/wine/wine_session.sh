@@ -13,9 +13,14 @@ work="$(mktemp -d)"
 settings_key='HKCU\Software\VB and VBA Program Settings\kestry\vorlix1.0'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 pids=()
+# program_processes PATTERN: the ids of the program's processes whose command line matches, but
+# not those of the word readers in the build's own folder, which the QtTest suite runs beside
+# this test.
+build_folder="$(winepath -w "$VORLIX_BIN_DIR")"
+program_processes() { pgrep -af "$1" | grep -vF "$build_folder" | awk '{print $1}' || true; }
 # forget_the_program: no copy running, no settings, no start-at-log-on value.
 forget_the_program() {
-  pkill -9 -f 'vorlix(-words)?\.exe' 2>/dev/null || true
+  program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9 2>/dev/null || true
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
   wine reg delete "$run_key" /v vorlix1.0 /f >/dev/null 2>&1 || true
 }

@@ -23,7 +23,6 @@
 #include "ui/word_window/qt_text_measurer.h"
 #include "words/categories.h"
 #include "words/rotation.h"
-#include "words/word_query.h"
 #include "words/word_source_message.h"
 
 namespace vorlix {
@@ -44,6 +43,7 @@ QFont arial(double points)
 
 FrmShow::FrmShow(WordWindowServices services)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      Data1(services.startup.words()),
       Images(QSize(16, 16), QColor(192, 192, 192)),
       services_(std::move(services))
 {
@@ -100,28 +100,17 @@ double FrmShow::dpi() const
 
 bool FrmShow::Form_Load()
 {
-    if (services_.singleCopy.anotherCopyRuns()) {
-        services_.singleCopy.activateRunningCopy();
-        return false;
-    }
+    // The single copy, the settings and the word source; run by now where the program started
+    // them before the toolkit, so that the word reader is at work while the window is made.
+    if (!services_.startup.run()) return false;
 
-    Module1& m = services_.settings;
-    bool saved = true;
-    if (services_.store.get("xxx").empty()) saved = InitDefaultSettings(services_.store);
-    LoadSettings(services_.store, m);
-
-    BuildWordQuery(m);
-    wordFolder_ = wordDatabaseFolder(services_.program.folder, userWordDatabaseFolder(), services_.program.separator);
-    Data1.DatabaseName = wordDatabaseName(wordFolder_, services_.program.separator);
-    Data1.Connect = wordConnect();
-    Data1.RecordSource = wordRecordSource(m);
-
+    const Module1& m = services_.settings;
     applyStacking(*this, m.ontop != 0);
     Timer1->setInterval(m.n);
     LB->move(twipsToPixels(60, dpi()), twipsToPixels(80, dpi()));
     SetMenuIcons();
 
-    if (!saved) startNotice_ = QString::fromLatin1(kSettingsNotSavedMessage);
+    if (!services_.startup.settingsSaved()) startNotice_ = QString::fromLatin1(kSettingsNotSavedMessage);
     return true;
 }
 
@@ -133,7 +122,8 @@ void FrmShow::Data1_Open()
         showCurrentRow();
     } else {
         // With no failure, the query simply found no rows: the message names the empty category.
-        showNotice(QString::fromStdString(wordSourceMessage(Data1.failure(), Data1.detail(), wordFolder_, category)));
+        showNotice(QString::fromStdString(
+            wordSourceMessage(Data1.failure(), Data1.detail(), services_.startup.wordFolder(), category)));
     }
     if (!startNotice_.isEmpty()) showNotice(startNotice_);
 
@@ -150,7 +140,7 @@ void FrmShow::Timer1_Timer()
     // The rest of the words have long come by now, unless the disk is slow; the walk through
     // them goes on over the whole set, never over the part read so far.
     if (Data1.loading() && !Data1.finishLoading()) {
-        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail(), wordFolder_)));
+        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail(), services_.startup.wordFolder())));
         return;
     }
     if (noticeShown_) {
@@ -280,6 +270,8 @@ void FrmShow::mouseReleaseEvent(QMouseEvent* event)
 
 bool FrmShow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The first word is on the screen: the rest of the words may be read now.
+    if (watched == LB && event->type() == QEvent::Paint) Data1.readTheRest();
     if (watched == LB && event->type() == QEvent::MouseButtonPress) {
         // A press on the word line acts as one on the window.
         const auto* press = static_cast<QMouseEvent*>(event);

@@ -14,8 +14,8 @@
 
 #include "app/module1.h"
 #include "app/settings_store.h"
-#include "app/single_copy.h"
 #include "app/startup_entry.h"
+#include "app/startup_sequence.h"
 #include "ui/word_window/bound_label.h"
 #include "ui/word_window/image_list.h"
 #include "ui/word_window/program_location.h"
@@ -27,7 +27,8 @@ namespace vorlix {
 struct WordWindowServices {
     Module1& settings;
     SettingsStore& store;
-    SingleCopy& singleCopy;
+    // The single copy, the settings and the word source, with the word window's data control.
+    StartupSequence& startup;
     StartupEntry& startupEntry;
     ProgramLocation program;
     // Ends the program at once: nothing is saved and no window is unloaded.
@@ -45,7 +46,7 @@ public:
     ~FrmShow() override;
 
     // The start-up sequence. False when another copy runs: this copy then has touched nothing
-    // and is to end.
+    // and is to end. The program has usually run its first steps before the window was made.
     bool Form_Load();
     // After Form_Load: opens the word source, shows the first word (or why there is none), shows
     // the window and starts the rotation.
@@ -63,7 +64,7 @@ public:
     QLabel* lb0;
     BoundLabel* YinPiaoLbl;
     BoundLabel* EnglishWordLbl;
-    DataControl Data1;
+    DataControl& Data1;
     QTimer* Timer1;
     ImageList Images;
     QMenu* mnumain;
@@ -110,7 +111,6 @@ private:
 
     WordWindowServices services_;
     // Where the word database lies: the program's folder, or the user's own (word_query.h).
-    std::string wordFolder_;
     bool noticeShown_ = false;
     bool hasWords_ = false;
     QString startNotice_;

@@ -133,6 +133,10 @@ private slots:
         QVERIFY(!w.Form_Load());
         QCOMPARE(f.singleCopy.activations, 1);
         QVERIFY(f.store.writes.empty());
+        // Not even read: the store is not opened.
+        QCOMPARE(f.storeOpenings, 0);
+        QVERIFY(f.store.operations.empty());
+        QVERIFY(!w.Data1.loading());
         QVERIFY(w.Data1.DatabaseName.empty());
         QVERIFY(!w.isVisible());
     }
@@ -225,9 +229,10 @@ private slots:
         f.installDatabase();
         f.store.values = {{"xxx", "1"}};
         FrmShow& w = f.make();
-        QVERIFY(w.Form_Load());
+        // Form_Load starts the reader.
         qputenv("FAILING_WORD_READER", "crash");
         w.Data1.readerProgram = VORLIX_BIN_DIR "/failing_word_reader";
+        QVERIFY(w.Form_Load());
         w.Data1_Open();
         QCOMPARE(f.line(), QString("rain  |  la lluvia"));
         w.Timer1_Timer();

@@ -10,18 +10,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "doubles/fake_single_copy.h"
 #include "doubles/memory_settings_store.h"
 #include "ui/word_window/frm_show.h"
 
 namespace vorlix::test {
-
-class FakeSingleCopy : public SingleCopy {
-public:
-    bool another = false;
-    int activations = 0;
-    bool anotherCopyRuns() override { return another; }
-    void activateRunningCopy() override { ++activations; }
-};
 
 class FakeStartupEntry : public StartupEntry {
 public:
@@ -43,9 +36,12 @@ public:
 struct WordWindowFixture {
     QTemporaryDir folder;
     MemorySettingsStore store;
+    int storeOpenings = 0;
     FakeSingleCopy singleCopy;
     FakeStartupEntry startupEntry;
     Module1 settings;
+    DataControl words;
+    std::unique_ptr<StartupSequence> startup;
     std::vector<QString> opened;
     int quits = 0;
     std::unique_ptr<FrmShow> window;
@@ -59,8 +55,14 @@ struct WordWindowFixture {
     FrmShow& make(char separator = '/')
     {
         ProgramLocation program{folder.path().toStdString(), "vorlix", separator};
+        startup = std::make_unique<StartupSequence>(StartupServices{singleCopy,
+                                                                    [this]() -> SettingsStore& {
+                                                                        ++storeOpenings;
+                                                                        return store;
+                                                                    },
+                                                                    settings, words, program.folder, separator});
         window = std::make_unique<FrmShow>(
-            WordWindowServices{settings, store, singleCopy, startupEntry, program, [this] { ++quits; },
+            WordWindowServices{settings, store, *startup, startupEntry, program, [this] { ++quits; },
                                [this](const QString& target) { opened.push_back(target); }});
         return *window;
     }

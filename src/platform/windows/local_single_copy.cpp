@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/local_single_copy.h"
+
+#include <chrono>
+#include <thread>
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include "app/settings_store.h"
+
+namespace vorlix {
+
+namespace {
+
+constexpr auto kFindTimeout = std::chrono::seconds(3);
+constexpr auto kFindRetry = std::chrono::milliseconds(50);
+constexpr const wchar_t* kWindowClass = L"VorlixSingleCopy";
+constexpr UINT kActivate = WM_APP + 1;
+
+// The names are ASCII: the settings section and a key of hexadecimal digits.
+std::wstring wide(const std::string& ascii)
+{
+    return {ascii.begin(), ascii.end()};
+}
+
+}  // namespace
+
+struct LocalSingleCopy::System {
+    HANDLE mutex = nullptr;
+    HWND window = nullptr;
+    std::function<void()> activate;
+
+    ~System()
+    {
+        if (window) DestroyWindow(window);
+        if (mutex) CloseHandle(mutex);
+    }
+
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message != kActivate) return DefWindowProcW(window, message, wParam, lParam);
+        auto* self = reinterpret_cast<System*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self && self->activate) self->activate();
+        return 0;
+    }
+};
+
+LocalSingleCopy::LocalSingleCopy(std::string key)
+    : name_(std::string(kSettingsSection) + "-" + key), system_(std::make_unique<System>())
+{
+}
+
+LocalSingleCopy::~LocalSingleCopy() = default;
+
+bool LocalSingleCopy::anotherCopyRuns()
+{
+    if (system_->mutex) return false;
+    // "Local\": the namespace of the user's log-on session, not the machine's; the key in the
+    // name keeps apart users who share a session (run as another user).
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, (L"Local\\" + wide(name_)).c_str());
+    const DWORD error = GetLastError();
+    // Refused access, the name is taken by a copy that runs; any other failure says nothing, and
+    // running is better than refusing to start.
+    if (!mutex) return error == ERROR_ACCESS_DENIED;
+    if (error == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return true;
+    }
+    // The system closes it when the process ends, however it ends: no lock is ever left behind.
+    system_->mutex = mutex;
+    return false;
+}
+
+void LocalSingleCopy::activateRunningCopy()
+{
+    const std::wstring title = wide(name_);
+    const auto giveUp = std::chrono::steady_clock::now() + kFindTimeout;
+    do {
+        if (HWND running = FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, title.c_str())) {
+            // Started by the user, this copy may bring a window to the front; it hands that on.
+            DWORD processId = 0;
+            GetWindowThreadProcessId(running, &processId);
+            AllowSetForegroundWindow(processId);
+            PostMessageW(running, kActivate, 0, 0);
+            return;
+        }
+        std::this_thread::sleep_for(kFindRetry);
+    } while (std::chrono::steady_clock::now() < giveUp);
+}
+
+void LocalSingleCopy::onActivation(std::function<void()> activate)
+{
+    if (!system_->mutex || system_->window) return;
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &System::windowProcedure;
+    windowClass.hInstance = module;
+    windowClass.lpszClassName = kWindowClass;
+    // A second registration in the same process fails harmlessly: the class is there.
+    RegisterClassW(&windowClass);
+    // A message-only window: never shown, found by its title, served by the event loop of the
+    // thread that made it, which is the user-interface thread.
+    system_->window =
+        CreateWindowExW(0, kWindowClass, wide(name_).c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, nullptr);
+    if (!system_->window) return;
+    system_->activate = std::move(activate);
+    SetWindowLongPtrW(system_->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(system_.get()));
+}
+
+}  // namespace vorlix
