@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
 
     ProgramLocation program;
     program.folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
-    program.executableName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+    program.executableFileName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
     program.separator = QDir::separator().toLatin1();
 
     FrmShow window({settings, *store, singleCopy, *startupEntry, program,

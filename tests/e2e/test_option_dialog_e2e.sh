@@ -64,4 +64,21 @@ xdotool windowactivate --sync "$dialog"
 xdotool key Escape
 check_soon "Esc closes the dialog" bash -c "! xwininfo -id $dialog 2>/dev/null | grep -q IsViewable"
 check_soon "and closing stored the settings" test -s "$settings_file"
+
+# Renamed with a dot in its name and set to start at log-on: the entry starts that very file.
+kill -9 "$vorlix_pid"
+wait "$vorlix_pid" 2>/dev/null || true
+program_file="$work/program/vorlix.bin"
+mv "$work/program/vorlix" "$program_file"
+write_settings xxx=1 ssave=1 mark=1
+start_vorlix
+win="$(word_window)" || fail "no word window from vorlix.bin"
+option
+dialog="$(dialog_window)" || fail "Option showed no dialog in vorlix.bin"
+xdotool windowactivate --sync "$dialog"
+xdotool key Escape
+autostart="$XDG_CONFIG_HOME/autostart/vorlix1.0.desktop"
+check_soon "closing the dialog wrote the autostart entry" test -s "$autostart"
+command="$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$autostart")"
+check "which starts the program itself ($command)" test "$command" = "$program_file" -a -x "$command"
 echo "all checks passed"

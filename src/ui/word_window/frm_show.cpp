@@ -333,8 +333,9 @@ void FrmShow::mnusetup_Click()
         const ProgramLocation& program = services_.program;
         // Owned by the word window, so that the window system keeps it above the word window, which
         // stays on top of everything else.
-        auto* dialog = new frmOption(services_.settings, services_.store, services_.startupEntry,
-                                     executablePath(program.folder, program.executableName, kNativePathStyle), this);
+        auto* dialog =
+            new frmOption(services_.settings, services_.store, services_.startupEntry,
+                          executablePath(program.folder, program.executableFileName, kNativePathStyle), this);
         offerCloseBoxOnly(*dialog);
         connect(dialog, &frmOption::saveFailed, this, &FrmShow::showNotice);
         options_ = dialog;
