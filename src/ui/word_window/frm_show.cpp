@@ -54,6 +54,12 @@ FrmShow::FrmShow(WordWindowServices services)
     look.setColor(QPalette::Window, wordWindowBackground());
     setPalette(look);
     resize(twipsToPixels(5100, dpi()), twipsToPixels(2625, dpi()));
+    // First placement: centred on the screen at the design size. The first word's fit keeps the
+    // top-left corner, as every later one does, and pulls a window that sticks out back sideways.
+    if (const QScreen* where = QGuiApplication::primaryScreen()) {
+        const QRect area = where->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
 
     LB = new QLabel(this);
     setUpLineLabel(*LB);
@@ -136,10 +142,6 @@ void FrmShow::Data1_Open()
             wordSourceMessage(Data1.failure(), Data1.detail(), services_.program.folder, category)));
     }
     if (!startNotice_.isEmpty()) showNotice(startNotice_);
-
-    // First placement: centred on the screen.
-    if (const QScreen* where = QGuiApplication::primaryScreen())
-        move(where->geometry().center() - QPoint(width() / 2, height() / 2));
     show();
     Timer1->start();
 }

@@ -106,6 +106,31 @@ private slots:
         QCOMPARE(fit.labelWidth, 2100.0f);
     }
 
+    // The window is centred at its design size, 5100 x 2625 twips, and the first fit keeps its
+    // top-left corner; a first line wider than the screen is pulled back onto it sideways.
+    void firstPlacement_data()
+    {
+        QTest::addColumn<QString>("folderName");
+        QTest::addColumn<bool>("widerThanTheScreen");
+        QTest::newRow("first word") << QString() << false;
+        QTest::newRow("first line wider than the screen") << QString(400, 'w') << true;
+    }
+    void firstPlacement()
+    {
+        QFETCH(QString, folderName);
+        QFETCH(bool, widerThanTheScreen);
+        WordWindowFixture f;
+        f.installDatabase();
+        // A missing database is said with the folder's name, which no line break can split.
+        FrmShow& w = f.start(folderName.isEmpty() ? QString() : f.folder.filePath(folderName));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const double dpi = w.logicalDpiX();
+        const int top = (screen.height() - twipsToPixels(2625, dpi)) / 2;
+        const int left = (screen.width() - twipsToPixels(5100, dpi)) / 2;
+        QCOMPARE(w.width() > screen.width(), widerThanTheScreen);
+        QCOMPARE(w.pos(), QPoint(widerThanTheScreen ? screen.width() - w.width() : left, top));
+    }
+
     // A tick paints the line once, after its handler, however much the fit changed.
     void aTickPaintsOnce()
     {
