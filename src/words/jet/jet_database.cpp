@@ -84,6 +84,18 @@ void releaseWhereClause(MdbSQL* sql)
     sql->sarg_stack = nullptr;
 }
 
+// Jet compares text without regard to letter case: rows whose category reads "weather" belong to
+// 'Weather'. libmdbsql's = is exact; its ILIKE is Jet's comparison, with LIKE's wildcards, so an
+// equality whose text holds none of them becomes one, and so does a LIKE.
+int compareTextWithoutCase(MdbSargNode* node, gpointer)
+{
+    const bool onText =
+        node->col && node->val_type == MDB_TEXT && (node->col->col_type == MDB_TEXT || node->col->col_type == MDB_MEMO);
+    const bool plainEquality = node->op == MDB_EQUAL && !std::strpbrk(node->value.s, "%_");
+    if (onText && (plainEquality || node->op == MDB_LIKE)) node->op = MDB_ILIKE;
+    return 0;  // on through the whole tree
+}
+
 // One libmdbsql session borrowing the database's handle: a fresh one per query leaves no parse
 // state or error text behind from the previous query.
 class SqlSession {
@@ -179,6 +191,7 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
         const std::string why = mdb_sql_has_error(q) ? mdb_sql_last_error(q) : "syntax error";
         throw JetError("the query failed: " + why);
     }
+    if (q->cur_table->sarg_tree) mdb_sql_walk_tree(q->cur_table->sarg_tree, compareTextWithoutCase, nullptr);
 
     std::vector<const char*> names;
     for (unsigned int i = 0; i < q->num_columns; ++i) {

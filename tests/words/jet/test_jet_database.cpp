@@ -112,6 +112,18 @@ private slots:
             << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
         QTest::newRow("no match") << sample("access2003-no-password.mdb") << "select * from Table1 where Data= 'Four'"
                                   << std::vector<std::string>{"ID", "Data"} << Rows{};
+        // Jet's text comparison ignores letter case.
+        QTest::newRow("= in small letters")
+            << sample("access2003-no-password.mdb") << "select * from Table1 where Data= 'two'"
+            << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
+        QTest::newRow("= in capitals") << sample("access2003-no-password.mdb")
+                                       << "select * from Table1 where Data= 'TWO'"
+                                       << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
+        QTest::newRow("like") << sample("access2003-no-password.mdb") << "select * from Table1 where Data like 't%'"
+                              << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}, {"3", "Three"}};
+        QTest::newRow("a wildcard in = is a plain character")
+            << sample("access2003-no-password.mdb") << "select * from Table1 where Data= 'T_o'"
+            << std::vector<std::string>{"ID", "Data"} << Rows{};
         QTest::newRow("jet3") << sample("access97-jet3.mdb") << "select * from Table1 "
                               << std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H", "I"}
                               << Rows{{"a", "b", "0", "0", "0", "0", "12/12/81 00:00:00", "0.0000", "0"},
