@@ -16,6 +16,8 @@
 
 #include "words/jet/jet_file_check.h"
 #include "words/jet/jet_header.h"
+#include "words/jet/jet_row_check.h"
+#include "words/jet/little_endian.h"
 #include "words/jet/utf8_path.h"
 
 namespace vorlix::jet {
@@ -26,6 +28,7 @@ namespace fs = std::filesystem;
 // Every Jet file holds at least its header, the global usage map and MSysObjects' definition.
 constexpr uintmax_t kMinimumPages = 3;
 constexpr uint32_t kCatalogDefinitionPage = 2;
+constexpr uint8_t kDataPage = 0x01;
 
 struct FileStart {
     uintmax_t size = 0;
@@ -96,6 +99,82 @@ int compareTextWithoutCase(MdbSargNode* node, gpointer)
     return 0;  // on through the whole tree
 }
 
+// What libmdb will rely on when it takes the rows of `table` apart; throws DamagedFile where the
+// table's definition gives it no sound ground: a column that lies outside every row.
+RowShape rowShapeOf(const MdbTableDef& table, PageFile& pages, int jetVersion,
+                    const std::function<DamagedFile(const std::string&)>& damaged)
+{
+    const std::string name = std::string("table ") + table.name;
+    const auto definition = pages.read(static_cast<uint32_t>(table.entry->table_pg));
+    const auto maxColumns = definition ? maxColumnsOf(*definition, jetVersion) : std::nullopt;
+    if (!maxColumns) throw damaged(name + ": its definition cannot be read");
+    RowShape shape{jetVersion, *maxColumns, table.num_var_cols > 0, {}};
+    for (guint i = 0; i < table.columns->len; ++i) {
+        const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table.columns, i));
+        const bool outside = static_cast<size_t>(column->col_num) >= shape.maxColumns ||
+                             (!column->is_fixed && column->var_col_num >= shape.maxColumns);
+        if (outside) throw damaged(name + ": its column " + column->name + " lies outside its rows");
+        if (column->is_fixed)
+            shape.fixedColumnEnds.push_back(static_cast<size_t>(column->fixed_offset + column->col_size));
+    }
+    return shape;
+}
+
+// Checks the data pages of a table as a scan reaches them, in the order of the table's usage map
+// that libmdb walks: a page is checked before any of its rows is handed over, also a page whose
+// rows the query leaves out, and the pages after the last row once the scan has ended.
+class ScanWatch {
+public:
+    ScanWatch(MdbTableDef& table, PageFile& file, int jetVersion, RowShape shape,
+              std::function<DamagedFile(const std::string&)> damaged)
+        : table_(table),
+          file_(file),
+          pages_(tablePages(file, static_cast<uint32_t>(table.entry->table_pg), jetVersion)),
+          shape_(std::move(shape)),
+          damaged_(std::move(damaged))
+    {
+    }
+
+    // Every page up to `page` has been read.
+    void reached(uint32_t page)
+    {
+        if (page == reached_) return;
+        reached_ = page;
+        for (; next_ < pages_.size() && pages_[next_] <= page; ++next_) check(pages_[next_]);
+    }
+    void ended() { reached(UINT32_MAX); }
+
+private:
+    void check(uint32_t page)
+    {
+        // The page the scan stands on is in libmdb's buffer already.
+        MdbHandle* mdb = table_.entry->mdb;
+        std::optional<std::vector<uint8_t>> read;
+        std::span<const uint8_t> bytes(mdb->pg_buf, mdb->fmt->pg_size);
+        if (page != table_.cur_phys_pg) {
+            read = file_.read(page);
+            if (!read) throw damaged_(where(page) + " cannot be read");
+            bytes = *read;
+        }
+        // libmdb passes over a page of the map that is no data page of this table; so does the check.
+        if (bytes[0] != kDataPage || le::u32(bytes.data() + 4) != static_cast<uint32_t>(table_.entry->table_pg)) return;
+        if (auto problem = dataPageProblem(bytes, shape_)) throw damaged_(where(page) + ", " + *problem);
+    }
+
+    std::string where(uint32_t page) const
+    {
+        return std::string("table ") + table_.name + ": page " + std::to_string(page);
+    }
+
+    MdbTableDef& table_;
+    PageFile& file_;
+    const std::vector<uint32_t> pages_;
+    const RowShape shape_;
+    const std::function<DamagedFile(const std::string&)> damaged_;
+    uint32_t reached_ = 0;
+    size_t next_ = 0;  // in pages_, the first page not checked yet
+};
+
 // One libmdbsql session borrowing the database's handle: a fresh one per query leaves no parse
 // state or error text behind from the previous query.
 class SqlSession {
@@ -127,6 +206,14 @@ struct Database::Impl {
     MdbHandle* mdb = nullptr;
     int jetVersion = 0;
     std::string password;
+    std::string path;
+    // The file as pages, for the checks libmdb's reading relies on.
+    std::unique_ptr<PageFile> pages;
+
+    DamagedFile damaged(const std::string& why) const
+    {
+        return DamagedFile("damaged Access database: " + path + " (" + why + ")");
+    }
 
     ~Impl()
     {
@@ -144,12 +231,12 @@ Database::Database(const std::string& path) : impl_(std::make_unique<Impl>())
     }
     impl_->jetVersion = facts->jetVersion;
     impl_->password = facts->password;
-    const auto damaged = [&path](const std::string& why) {
-        return JetError("damaged Access database: " + path + " (" + why + ")");
-    };
+    impl_->path = path;
+    const auto damaged = [this](const std::string& why) { return impl_->damaged(why); };
 
-    PageFile pages(path, facts->pageSize,
-                   static_cast<uint32_t>(std::min<uintmax_t>(start.size / facts->pageSize, UINT32_MAX)));
+    impl_->pages = std::make_unique<PageFile>(
+        path, facts->pageSize, static_cast<uint32_t>(std::min<uintmax_t>(start.size / facts->pageSize, UINT32_MAX)));
+    PageFile& pages = *impl_->pages;
     if (auto problem = tableDefinitionProblem(pages, kCatalogDefinitionPage, facts->jetVersion)) {
         throw damaged("the table list: " + *problem);
     }
@@ -193,6 +280,14 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
     }
     if (q->cur_table->sarg_tree) mdb_sql_walk_tree(q->cur_table->sarg_tree, compareTextWithoutCase, nullptr);
 
+    // A count is answered from a table of libmdb's own making, with no pages to check.
+    MdbTableDef& table = *q->cur_table;
+    const auto damaged = [this](const std::string& why) { return impl_->damaged(why); };
+    std::optional<ScanWatch> watch;
+    if (!table.is_temp_table && table.strategy == MDB_TABLE_SCAN)
+        watch.emplace(table, *impl_->pages, impl_->jetVersion,
+                      rowShapeOf(table, *impl_->pages, impl_->jetVersion, damaged), damaged);
+
     std::vector<const char*> names;
     for (unsigned int i = 0; i < q->num_columns; ++i) {
         names.push_back(static_cast<MdbSQLColumn*>(g_ptr_array_index(q->columns, i))->name);
@@ -200,7 +295,11 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
     onColumns(names);
     // A successful select has bound every column to a text buffer in q->bound_values already.
     const Fields values(reinterpret_cast<const char* const*>(q->bound_values->pdata), q->num_columns);
-    while (mdb_sql_fetch_row(q, q->cur_table)) onRow(values);
+    while (mdb_sql_fetch_row(q, &table)) {
+        if (watch) watch->reached(table.cur_phys_pg);
+        onRow(values);
+    }
+    if (watch) watch->ended();
 }
 
 QueryResult Database::query(const std::string& sql)

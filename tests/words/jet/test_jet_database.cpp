@@ -10,6 +10,7 @@
 #include "words/jet/jet_database.h"
 
 using vorlix::jet::Database;
+using vorlix::jet::DamagedFile;
 using vorlix::jet::JetError;
 using vorlix::jet::QueryResult;
 
@@ -196,6 +197,58 @@ private slots:
             openError(writeFile(dir, "text.mdb", "category\tenglish\tspanish\n")).startsWith("not an Access database"));
         QVERIFY(openError(writeFile(dir, "header-only.mdb", jet4.left(4096))).startsWith("damaged"));
         QVERIFY(openError(writeFile(dir, "cut.mdb", jet4.left(jet4.size() - 100))).startsWith("damaged"));
+    }
+
+    // What libmdb would hand over as blank rows, or drop, is damage: the query says where, whether
+    // or not the query's filter takes the rows. On the small word list as the word-database
+    // builder lays it out: the word table's definition on page 5, its six rows on page 6, the
+    // first of them (39 bytes) from 4057 to the page's end.
+    void damageIsReported_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("why");
+        const QString good = VORLIX_TEST_DB_DIR "/no_password.mdb";
+        const QString damaged = VORLIX_SOURCE_DIR "/tests/data/damaged/";
+        constexpr int tableDefinition = 5 * 4096;
+        constexpr int rows = 6 * 4096;
+        constexpr int spanishVariableNumber = tableDefinition + 63 + 2 * 25 + 7;
+        const QByteArray two("\x02\x00", 2);
+        QTest::newRow("a column outside the rows") << good << spanishVariableNumber << QByteArray("\x00\x02", 2)
+                                                   << "table word: its column spanish lies outside its rows";
+        QTest::newRow("a row of no columns")
+            << good << rows + 4057 << QByteArray(2, '\0') << "table word: page 6, row 0 holds no columns";
+        QTest::newRow("a row of more columns than the table")
+            << good << rows + 4057 << QByteArray("\x09\x00", 2)
+            << "table word: page 6, row 0 holds 9 columns of at most 3";
+        QTest::newRow("a column offset past its row")
+            << good << rows + 4096 - 1 - 4 - 2 << QByteArray("\xC8\x00", 2)
+            << "table word: page 6, row 0 has variable-length columns outside it";
+        QTest::newRow("a row outside its page")
+            << good << rows + 14 + 2 << QByteArray("\xF0\x0F", 2) << "table word: page 6, row 1 lies outside its page";
+        for (const char* name : {"bad-row-offsets-2", "bad-row-offsets-3"}) {
+            QTest::addRow("%s", name) << damaged + name + ".mdb" << 0 << QByteArray()
+                                      << "table word: its column spanish lies outside its rows";
+            QTest::addRow("%s with its columns mended", name) << damaged + name + ".mdb" << spanishVariableNumber << two
+                                                              << "table word: page 6, row 0 holds no columns";
+        }
+    }
+    void damageIsReported()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, at);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "reg.ocx", fileBytes(file).replace(at, bytes.size(), bytes));
+        Database db(path.toStdString());
+        try {
+            db.query("select * from word where category= 'Weather'");
+            QFAIL("no DamagedFile");
+        } catch (const DamagedFile& e) {
+            QCOMPARE(QString(e.what()), "damaged Access database: " + path + " (" + why + ")");
+        }
     }
 
     void openingAndQueryingLeaveTheFileAsItWas()
