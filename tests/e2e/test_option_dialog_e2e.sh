@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 kestry
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The options dialog as openbox shows it: the close box alone, above the word window, always
-# brought back by Option, and closed by Esc as by its close box.
+# The options dialog as openbox shows it: the close box alone, above the word window and clear of
+# it, always brought back by Option, and closed by Esc as by its close box.
 source "$(dirname "$0")/x_session.sh"
 
 start_vorlix
@@ -37,6 +37,13 @@ above() {
     "$(grep -n -x "$(printf '0x%x' "$2")" <<<"$order" | cut -d: -f1)" ]
 }
 allowed() { xprop -id "$1" _NET_WM_ALLOWED_ACTIONS; }
+# clear_of ID OTHER: the two windows do not overlap.
+clear_of() {
+  local ax ay aw ah bx by bw bh
+  read -r ax ay aw ah < <(geometry "$1")
+  read -r bx by bw bh < <(geometry "$2")
+  [ $((ax + aw)) -le "$bx" ] || [ $((bx + bw)) -le "$ax" ] || [ $((ay + ah)) -le "$by" ] || [ $((by + bh)) -le "$ay" ]
+}
 
 option
 dialog="$(dialog_window)" || fail "Option showed no dialog"
@@ -45,6 +52,7 @@ check_soon "the dialog offers closing" \
 check "but neither minimising nor maximising: $(allowed "$dialog")" \
   bash -c "! xprop -id $dialog _NET_WM_ALLOWED_ACTIONS | grep -q -E 'MINIMIZE|MAXIMIZE'"
 check "it opens above the word window, which stays on top of the rest" above "$dialog" "$win"
+check_soon "where the window manager puts it, clear of the word window" clear_of "$dialog" "$win"
 if [ -n "${VORLIX_SCREENSHOT_DIR:-}" ]; then
   xwd -root -silent >"$VORLIX_SCREENSHOT_DIR/option_dialog.xwd" || true
 fi

@@ -127,6 +127,34 @@ private slots:
         QVERIFY(w.optionsDialog());
     }
 
+    // The dialog belongs to no window and the program does not place it: the window system gives
+    // it a new window's place. It stays above other windows while the word window does.
+    void optionDialogIsOwnedByNoWindow_data()
+    {
+        QTest::addColumn<QString>("ontop");
+        QTest::newRow("word window on top") << "1";
+        QTest::newRow("word window not on top") << "0";
+    }
+    void optionDialogIsOwnedByNoWindow()
+    {
+        QFETCH(QString, ontop);
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}, {"ontop", ontop.toStdString()}};
+        FrmShow& w = f.start();
+        w.mnusetup_Click();
+        QWidget* dialog = w.optionsDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->parentWidget(), nullptr);
+        QVERIFY(!dialog->testAttribute(Qt::WA_Moved));
+        QCOMPARE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint), ontop == "1");
+        // It goes with the word window, unloaded: nothing is stored.
+        const QPointer<QWidget> gone(dialog);
+        f.window.reset();
+        QVERIFY(!gone);
+        QVERIFY(f.store.writes.empty());
+    }
+
     void exitWritesNothing()
     {
         WordWindowFixture f;
