@@ -340,6 +340,7 @@ void FrmShow::mnusetup_Click()
                                      executablePath(program.folder, program.executableFileName, kNativePathStyle));
         dialog->setWindowFlag(Qt::WindowStaysOnTopHint, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         offerCloseBoxOnly(*dialog);
+        placeAsANewWindow(*dialog);
         connect(dialog, &frmOption::saveFailed, this, &FrmShow::showNotice);
         options_ = dialog;
     }
