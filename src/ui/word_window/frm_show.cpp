@@ -226,10 +226,17 @@ void FrmShow::activate()
 
 void FrmShow::paintEvent(QPaintEvent*)
 {
-    // The thin frame: the window manager draws none on a frameless window.
+    // The thin frame: the window manager draws none on a frameless window. It is one device pixel
+    // on the window's very edge at every scale, drawn in device pixels: at 150 % a logical pixel
+    // covers one and a half of them, and a line one logical pixel in from the edge would miss it.
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const qreal scale = painter.deviceTransform().m11();
+    const QSize device = (QSizeF(size()) * scale).toSize();
+    painter.setTransform(QTransform::fromScale(1 / scale, 1 / scale));
+    const QColor frame = palette().color(QPalette::Dark);
+    for (const QRect edge : {QRect(0, 0, device.width(), 1), QRect(0, device.height() - 1, device.width(), 1),
+                             QRect(0, 0, 1, device.height()), QRect(device.width() - 1, 0, 1, device.height())})
+        painter.fillRect(edge, frame);
 }
 
 void FrmShow::closeEvent(QCloseEvent*)
@@ -315,7 +322,7 @@ void FrmShow::SetMenuIcons()
         {mnustop, "stop"},    {mnusetup, "properties"}, {mnuhelp, "help"},
         {mnuwebsite, "site"}, {mnuemail, "mail"},       {mnuquit, "exit"},
     };
-    for (const auto& [item, key] : icons) item->setIcon(QIcon(Images.picture(key)));
+    for (const auto& [item, key] : icons) item->setIcon(Images.icon(key));
 }
 
 void FrmShow::mnustop_Click()

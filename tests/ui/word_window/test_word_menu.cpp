@@ -58,6 +58,17 @@ private slots:
             }
             QVERIFY2(transparent > 0, key);
             QCOMPARE(item->icon().pixmap(16, 16).toImage(), picture.toImage());
+            // On a screen of 1.5 or 2 device pixels a pixel, 16 x 16 are drawn from the large
+            // version, never blurred up from the small one.
+            QVERIFY2(item->icon().availableSizes().contains(QSize(32, 32)), key);
+            const QImage large = item->icon().pixmap(QSize(16, 16), 2.0).toImage();
+            QCOMPARE(large.size(), QSize(32, 32));
+            const auto plain = [](QImage image) {
+                image.setDevicePixelRatio(1);
+                return image.convertToFormat(QImage::Format_ARGB32);
+            };
+            QCOMPARE(plain(item->icon().pixmap(QSize(16, 16), 1.5).toImage()),
+                     plain(large.scaled(24, 24, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         }
         QVERIFY(w.link->icon().isNull() && w.link2->icon().isNull());
         QVERIFY(w.Images.picture("nothing").isNull());

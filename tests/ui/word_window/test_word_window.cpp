@@ -131,6 +131,41 @@ private slots:
         QCOMPARE(w.pos(), QPoint(widerThanTheScreen ? screen.width() - w.width() : left, top));
     }
 
+    // The thin frame lies on the window's edge, one device pixel wide, at every scale: the
+    // outermost pixels all of it, the next ones in none.
+    void frameLiesOnTheEdge_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) QTest::addRow("%d %%", int(scale * 100)) << scale;
+    }
+    void frameLiesOnTheEdge()
+    {
+        QFETCH(qreal, scale);
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        QImage shown((QSizeF(w.size()) * scale).toSize(), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(scale);
+        shown.fill(Qt::black);
+        w.render(&shown);
+        const QRgb frame = w.palette().color(QPalette::Dark).rgb();
+        const int right = shown.width() - 1;
+        const int bottom = shown.height() - 1;
+        QStringList off;
+        for (int x = 0; x <= right; ++x) {
+            if (shown.pixel(x, 0) != frame || shown.pixel(x, bottom) != frame)
+                off << QStringLiteral("edge x %1").arg(x);
+            if (x > 0 && x < right && (shown.pixel(x, 1) == frame || shown.pixel(x, bottom - 1) == frame))
+                off << QStringLiteral("inside x %1").arg(x);
+        }
+        for (int y = 0; y <= bottom; ++y) {
+            if (shown.pixel(0, y) != frame || shown.pixel(right, y) != frame) off << QStringLiteral("edge y %1").arg(y);
+            if (y > 0 && y < bottom && (shown.pixel(1, y) == frame || shown.pixel(right - 1, y) == frame))
+                off << QStringLiteral("inside y %1").arg(y);
+        }
+        QVERIFY2(off.isEmpty(), qPrintable(off.mid(0, 8).join(", ")));
+    }
+
     // A tick paints the line once, after its handler, however much the fit changed.
     void aTickPaintsOnce()
     {
