@@ -158,11 +158,6 @@ private slots:
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->parentWidget(), nullptr);
         QCOMPARE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint), ontop == "1");
-        // It goes with the word window, unloaded: nothing is stored.
-        const QPointer<QWidget> gone(dialog);
-        f.window.reset();
-        QVERIFY(!gone);
-        QVERIFY(f.store.writes.empty());
     }
 
     void exitWritesNothing()

@@ -214,25 +214,22 @@ private slots:
         constexpr int tableDefinition = 5 * 4096;
         constexpr int rows = 6 * 4096;
         constexpr int spanishVariableNumber = tableDefinition + 63 + 2 * 25 + 7;
-        const QByteArray two("\x02\x00", 2);
         QTest::newRow("a column outside the rows") << good << spanishVariableNumber << QByteArray("\x00\x02", 2)
                                                    << "table word: its column spanish lies outside its rows";
         QTest::newRow("a row of no columns")
             << good << rows + 4057 << QByteArray(2, '\0') << "table word: page 6, row 0 holds no columns";
-        QTest::newRow("a row of more columns than the table")
-            << good << rows + 4057 << QByteArray("\x09\x00", 2)
-            << "table word: page 6, row 0 holds 9 columns of at most 3";
         QTest::newRow("a column offset past its row")
             << good << rows + 4096 - 1 - 4 - 2 << QByteArray("\xC8\x00", 2)
             << "table word: page 6, row 0 has variable-length columns outside it";
         QTest::newRow("a row outside its page")
             << good << rows + 14 + 2 << QByteArray("\xF0\x0F", 2) << "table word: page 6, row 1 lies outside its page";
-        for (const char* name : {"bad-row-offsets-2", "bad-row-offsets-3"}) {
-            QTest::addRow("%s", name) << damaged + name + ".mdb" << 0 << QByteArray()
-                                      << "table word: its column spanish lies outside its rows";
-            QTest::addRow("%s with its columns mended", name) << damaged + name + ".mdb" << spanishVariableNumber << two
-                                                              << "table word: page 6, row 0 holds no columns";
-        }
+        // The fuzzed files' damage is in the column definitions; mended there, their rows of no
+        // columns are what is left.
+        QTest::newRow("bad-row-offsets-3") << damaged + "bad-row-offsets-3.mdb" << 0 << QByteArray()
+                                           << "table word: its column spanish lies outside its rows";
+        QTest::newRow("bad-row-offsets-3, mended")
+            << damaged + "bad-row-offsets-3.mdb" << spanishVariableNumber << QByteArray("\x02\x00", 2)
+            << "table word: page 6, row 0 holds no columns";
     }
     void damageIsReported()
     {
