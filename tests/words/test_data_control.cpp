@@ -233,7 +233,7 @@ private slots:
         DataControl data = source(file, "select * from word ");
         QVERIFY2(data.Refresh(), data.detail().c_str());
         QVERIFY(!data.finishLoading());
-        QVERIFY(data.recordset().RecordCount() > 1000);
+        QVERIFY(data.recordset().RecordCount() > 0);
         QCOMPARE(QString::fromStdString(unreadRestMessage(data.detail(), dir.path().toStdString())),
                  QStringLiteral("Some words could not be read (damaged Access database: table word: page %1, row 0 "
                                 "holds no columns): %2")

@@ -120,50 +120,66 @@ RowShape rowShapeOf(const MdbTableDef& table, PageFile& pages, int jetVersion,
     return shape;
 }
 
-// Checks the data pages of a table as a scan reaches them, in the order of the table's usage map
-// that libmdb walks: a page is checked before any of its rows is handed over, also a page whose
-// rows the query leaves out, and the pages after the last row once the scan has ended.
-class ScanWatch {
+// Lets libmdb scan a table's data pages only once they have been checked: it takes a damaged row
+// apart before anyone can look at what it made of it, and may read beyond its buffers doing so.
+// libmdb walks the table's usage map; in its place it is given a map of the pages checked so
+// far, and when the scan has come to the end of those, the next ones are checked and added. The
+// first few go first, so that the first row comes as soon as before; each batch is twice the last.
+class CheckedScan {
 public:
-    ScanWatch(MdbTableDef& table, PageFile& file, int jetVersion, RowShape shape,
-              std::function<DamagedFile(const std::string&)> damaged)
+    CheckedScan(MdbTableDef& table, PageFile& file, int jetVersion, RowShape shape,
+                std::function<DamagedFile(const std::string&)> damaged)
         : table_(table),
           file_(file),
           pages_(tablePages(file, static_cast<uint32_t>(table.entry->table_pg), jetVersion)),
           shape_(std::move(shape)),
-          damaged_(std::move(damaged))
+          damaged_(std::move(damaged)),
+          ownMap_(table.usage_map),
+          ownMapSize_(table.map_sz)
     {
     }
+    ~CheckedScan()
+    {
+        table_.usage_map = ownMap_;
+        table_.map_sz = ownMapSize_;
+    }
+    CheckedScan(const CheckedScan&) = delete;
+    CheckedScan& operator=(const CheckedScan&) = delete;
 
-    // Every page up to `page` has been read.
-    void reached(uint32_t page)
+    // Checks the next pages and lets the scan go on into them; false when none are left. Throws
+    // DamagedFile for a page libmdb cannot read soundly.
+    bool release()
     {
-        if (page == reached_) return;
-        reached_ = page;
-        for (; next_ < pages_.size() && pages_[next_] <= page; ++next_) check(pages_[next_]);
+        if (checked_ == pages_.size()) return false;
+        const size_t until = std::min(pages_.size(), checked_ + batch_);
+        for (; checked_ < until; ++checked_) check(pages_[checked_]);
+        batch_ *= 2;
+        // An inline map: its type, the first page, and a bit for each page from there on.
+        const uint32_t first = pages_.front();
+        map_.assign(5 + (pages_[checked_ - 1] - first) / 8 + 1, 0);
+        le::put32(map_.data() + 1, first);
+        for (size_t i = 0; i < checked_; ++i)
+            map_[5 + (pages_[i] - first) / 8] |= uint8_t(1u << ((pages_[i] - first) % 8));
+        table_.usage_map = map_.data();
+        table_.map_sz = map_.size();
+        // A scan that ran out of pages stands past the rows of its last one: it moves on to the next.
+        if (started_) table_.cur_row = kPastEveryRow;
+        started_ = true;
+        return true;
     }
-    void ended() { reached(UINT32_MAX); }
 
 private:
+    static constexpr unsigned int kPastEveryRow = 0x10000;
+
     void check(uint32_t page)
     {
-        // The page the scan stands on is in libmdb's buffer already.
-        MdbHandle* mdb = table_.entry->mdb;
-        std::optional<std::vector<uint8_t>> read;
-        std::span<const uint8_t> bytes(mdb->pg_buf, mdb->fmt->pg_size);
-        if (page != table_.cur_phys_pg) {
-            read = file_.read(page);
-            if (!read) throw damaged_(where(page) + " cannot be read");
-            bytes = *read;
-        }
+        const std::string where = std::string("table ") + table_.name + ": page " + std::to_string(page);
+        const auto bytes = file_.read(page);
+        if (!bytes) throw damaged_(where + " cannot be read");
         // libmdb passes over a page of the map that is no data page of this table; so does the check.
-        if (bytes[0] != kDataPage || le::u32(bytes.data() + 4) != static_cast<uint32_t>(table_.entry->table_pg)) return;
-        if (auto problem = dataPageProblem(bytes, shape_)) throw damaged_(where(page) + ", " + *problem);
-    }
-
-    std::string where(uint32_t page) const
-    {
-        return std::string("table ") + table_.name + ": page " + std::to_string(page);
+        if ((*bytes)[0] != kDataPage || le::u32(bytes->data() + 4) != static_cast<uint32_t>(table_.entry->table_pg))
+            return;
+        if (auto problem = dataPageProblem(*bytes, shape_)) throw damaged_(where + ", " + *problem);
     }
 
     MdbTableDef& table_;
@@ -171,8 +187,12 @@ private:
     const std::vector<uint32_t> pages_;
     const RowShape shape_;
     const std::function<DamagedFile(const std::string&)> damaged_;
-    uint32_t reached_ = 0;
-    size_t next_ = 0;  // in pages_, the first page not checked yet
+    unsigned char* const ownMap_;
+    const size_t ownMapSize_;
+    std::vector<uint8_t> map_;
+    size_t checked_ = 0;  // pages_ before this one are checked
+    size_t batch_ = 4;
+    bool started_ = false;
 };
 
 // One libmdbsql session borrowing the database's handle: a fresh one per query leaves no parse
@@ -283,10 +303,10 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
     // A count is answered from a table of libmdb's own making, with no pages to check.
     MdbTableDef& table = *q->cur_table;
     const auto damaged = [this](const std::string& why) { return impl_->damaged(why); };
-    std::optional<ScanWatch> watch;
+    std::optional<CheckedScan> scan;
     if (!table.is_temp_table && table.strategy == MDB_TABLE_SCAN)
-        watch.emplace(table, *impl_->pages, impl_->jetVersion,
-                      rowShapeOf(table, *impl_->pages, impl_->jetVersion, damaged), damaged);
+        scan.emplace(table, *impl_->pages, impl_->jetVersion,
+                     rowShapeOf(table, *impl_->pages, impl_->jetVersion, damaged), damaged);
 
     std::vector<const char*> names;
     for (unsigned int i = 0; i < q->num_columns; ++i) {
@@ -295,11 +315,11 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
     onColumns(names);
     // A successful select has bound every column to a text buffer in q->bound_values already.
     const Fields values(reinterpret_cast<const char* const*>(q->bound_values->pdata), q->num_columns);
-    while (mdb_sql_fetch_row(q, &table)) {
-        if (watch) watch->reached(table.cur_phys_pg);
-        onRow(values);
+    if (scan && !scan->release()) return;
+    for (;;) {
+        while (mdb_sql_fetch_row(q, &table)) onRow(values);
+        if (!scan || !scan->release()) return;
     }
-    if (watch) watch->ended();
 }
 
 QueryResult Database::query(const std::string& sql)
