@@ -10,6 +10,7 @@ Unicode true
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorlix"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define SETTINGS_KEY "Software\VB and VBA Program Settings\kestry\vorlix1.0"
 
 Name "Vorlix"
 BrandingText "Vorlix ${VERSION}"
@@ -43,17 +44,28 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 kestry. Free sof
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; A running program cannot be replaced or removed: the user is asked to end it first.
-!macro WaitUntilNotRunning
+; A running program cannot be replaced or removed: the user is asked to end it first. The question
+; must come in front of every window, the word window included, which stays above the others. A
+; message box asking for that alone (MB_TOPMOST) is not kept on top under Wine; one owned by a
+; window on top, made for it and never shown, is, on Windows too.
+!macro WaitUntilNotRunning CAPTION
   ${DoWhile} ${FileExists} "$INSTDIR\vorlix.exe"
     ClearErrors
     Delete "$INSTDIR\vorlix.exe"
     ${IfNot} ${Errors}
       ${Break}
     ${EndIf}
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-      "Vorlix is running. Right-click its word window, choose Exit, then Retry." /SD IDCANCEL IDRETRY +2
-    Abort
+    ${If} ${Silent}
+      Abort
+    ${EndIf}
+    ; WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WS_POPUP
+    System::Call 'user32::CreateWindowExW(i 0x88, w "STATIC", w "", i 0x80000000, i 0, i 0, i 0, i 0, p 0, p 0, p 0, p 0) p .r1'
+    ; MB_RETRYCANCEL | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST; IDRETRY is 4
+    System::Call 'user32::MessageBoxW(p r1, w "Vorlix is running. Right-click its word window, choose Exit, then Retry.", w "${CAPTION}", i 0x50035) i .r0'
+    System::Call 'user32::DestroyWindow(p r1)'
+    ${If} $0 != 4
+      Abort
+    ${EndIf}
   ${Loop}
 !macroend
 
@@ -67,7 +79,7 @@ FunctionEnd
 
 Section "Vorlix"
   SetOutPath "$INSTDIR"
-  !insertmacro WaitUntilNotRunning
+  !insertmacro WaitUntilNotRunning "$(^SetupCaption)"
   ; The files keep no build times: the same program folder makes the same installer.
   SetDateSave off
   File /r "${PROGRAM_FOLDER}\*"
@@ -92,11 +104,17 @@ SectionEnd
 ; Removes what the installer put there, one file at a time: the folder may have been one the user
 ; already kept other things in. The settings stay, for a later install.
 Section "Uninstall"
-  !insertmacro WaitUntilNotRunning
+  !insertmacro WaitUntilNotRunning "$(^UninstallCaption)"
   !include "${FILE_LIST}"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Vorlix.lnk"
   DeleteRegValue HKCU "${RUN_KEY}" "vorlix1.0"
+  ; The settings stay, and with them the one that says the program starts at log-on: it no longer
+  ; does, and a later install must not show it ticked.
+  ReadRegStr $0 HKCU "${SETTINGS_KEY}" "mark"
+  ${If} $0 != ""
+    WriteRegStr HKCU "${SETTINGS_KEY}" "mark" "0"
+  ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

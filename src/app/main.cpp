@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     const QFileInfo executable(QString::fromStdString(programFile()));
     ProgramLocation program;
     program.folder = QDir::toNativeSeparators(executable.absolutePath()).toStdString();
-    program.executableName = executable.completeBaseName().toStdString();
+    program.executableFileName = executable.fileName().toStdString();
     program.separator = QDir::separator().toLatin1();
 
     // Before the toolkit starts: the single copy, the settings, and the word reader, which then

@@ -5,13 +5,17 @@
 
 namespace vorlix {
 
-std::string executablePath(std::string_view folder, std::string_view executableName, PathStyle style)
+std::string executablePath(std::string_view folder, std::string_view executableFileName, PathStyle style)
 {
     const char separator = style == PathStyle::Windows ? '\\' : '/';
     std::string path(folder);
     if (path.empty() || path.back() != separator) path += separator;
-    path += executableName;
-    if (style == PathStyle::Windows) path += ".exe";
+    if (style == PathStyle::Windows) {
+        path += executableFileName.substr(0, executableFileName.rfind('.'));
+        path += ".exe";
+    } else {
+        path += executableFileName;
+    }
     return path;
 }
 

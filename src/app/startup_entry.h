@@ -32,10 +32,11 @@ inline constexpr PathStyle kNativePathStyle = PathStyle::Windows;
 inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
 #endif
 
-// The executable's full path from the program's folder and the executable's name without
-// extension. Windows paths always end in ".exe", whatever the file carries; a folder that already
-// ends in its separator (a drive's root, "C:\") gets no second one.
-std::string executablePath(std::string_view folder, std::string_view executableName, PathStyle style);
+// The executable's full path from the program's folder and the executable's file name. On Windows
+// the name's last extension gives way to ".exe", whatever the file carries; elsewhere a name is
+// the file's own, dots and all ("vorlix.bin", "vorlix-1.0"). A folder that already ends in its
+// separator (a drive's root, "C:\") gets no second one.
+std::string executablePath(std::string_view folder, std::string_view executableFileName, PathStyle style);
 
 // The text of the Windows `Run` value for a path: quoted when it contains a space, because the
 // shell splits an unquoted command line at the first space and could start a different program

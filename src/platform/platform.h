@@ -35,6 +35,10 @@ QPoint windowPosition(const QWidget& window);
 // the window manager would add.
 void offerCloseBoxOnly(QWidget& dialog);
 
+// Once, before the window is first shown: it is to stand where the system puts a new window that
+// gives no place of its own. Qt would centre it on the screen instead.
+void placeAsANewWindow(QWidget& window);
+
 // The Qt platform plugin the program asks for in this session, before Qt starts; none where
 // Qt's own choice stands.
 std::optional<std::string> qtPlatformForThisSession();

@@ -54,6 +54,7 @@ int main(int argc, char* argv[])
 
     std::string out;
     int failure = word_stream::kUnreadable;
+    bool first = true;
     try {
         jet::Database db(args[1]);
         // Like the engine, a file without a password opens with any; one with a password needs
@@ -62,7 +63,6 @@ int main(int argc, char* argv[])
             return word_stream::kWrongPassword;
         }
         failure = word_stream::kQueryFailed;
-        bool first = true;
         db.select(
             args[2], [&out](jet::Fields names) { word_stream::appendHeader(out, names); },
             [&](jet::Fields values) {
@@ -78,6 +78,10 @@ int main(int argc, char* argv[])
                     first = false;
                 }
             });
+    } catch (const jet::DamagedFile& e) {
+        // The rows read before the damage are sound: they go out, and then why no more came.
+        if (!first && !writeOut(out)) return word_stream::kUnreadable;
+        return fail(word_stream::kUnreadable, e.what());
     } catch (const jet::JetError& e) {
         return fail(failure, e.what());
     }

@@ -94,7 +94,11 @@ std::string_view WordReaderProcess::takeOutput()
     output_.resize(
         static_cast<size_t>(std::max<qint64>(0, process_->read(output_.data(), static_cast<qint64>(output_.size())))));
     bytesTaken_ += output_.size();
-    if (firstOutput_.size() < kReasonLength) firstOutput_ += output_.substr(0, kReasonLength - firstOutput_.size());
+    // A failing reader's reason follows whatever rows it had sent: it starts after the last field.
+    const size_t fieldEnd = output_.rfind('\0');
+    if (fieldEnd != std::string::npos) reason_.clear();
+    const size_t from = fieldEnd == std::string::npos ? 0 : fieldEnd + 1;
+    if (reason_.size() < kReasonLength) reason_ += output_.substr(from, kReasonLength - reason_.size());
     return output_;
 }
 
@@ -138,7 +142,7 @@ std::string WordReaderProcess::failureText(const std::string& database) const
     }
     if (stalled_) return "damaged Access database: " + database + " (reading it does not end)";
     const int code = ownExitCode();
-    if (code == word_stream::kUnreadable || code == word_stream::kQueryFailed) return firstOutput_;
+    if (code == word_stream::kUnreadable || code == word_stream::kQueryFailed) return reason_;
     // Killed by a signal, or ended by a sanitizer or a library that gave up on the file.
     return "damaged Access database: " + database + " (reading it failed)";
 }

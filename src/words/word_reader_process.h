@@ -56,7 +56,7 @@ private:
     bool stalled_ = false;
     bool restAsked_ = false;
     std::string output_;
-    std::string firstOutput_;  // the start of what the reader wrote: a failure's reason
+    std::string reason_;  // what the reader wrote after its last row, if any: a failure's reason
     size_t bytesTaken_ = 0;
     std::string errorOutput_;  // kept only while the words log is on
 };

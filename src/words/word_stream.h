@@ -14,7 +14,8 @@ namespace vorlix {
 // What the word reader (a process of its own, see word_reader_process.h) writes on its standard
 // output when it has read the words: the number of columns, their names, then every row, a field
 // a column. Each field ends in a NUL byte, which the Jet library's text never holds. On any other
-// outcome the output is one line of text saying why, and the exit code says what happened.
+// outcome the output ends in one line of text saying why, after the rows read before the reader
+// found it could not go on, if any; the exit code says what happened.
 namespace word_stream {
 
 // Clear of the codes with which anything else ends the reader: 1 for a sanitizer's finding, 3 for

@@ -48,4 +48,18 @@ check "a damaged database does not end the program" kill -0 "$vorlix_pid"
 read -r _ _ w _ < <(geometry "$win")
 read -r word_width _ < <("$FIT_PROBE" "rain  |  la lluvia")
 check "and is said in the window (width $w, wider than a word's $word_width)" test "$w" -gt "$word_width"
+kill -9 "$vorlix_pid"
+wait "$vorlix_pid" 2>/dev/null || true
+
+# Files whose word table libmdb reads as blank rows: said to be damaged, not taken for an empty
+# category.
+for damaged in bad-row-offsets-2 bad-row-offsets-3; do
+  cp "$VORLIX_SOURCE_DIR/tests/data/damaged/$damaged.mdb" "$work/program/reg.ocx"
+  start_vorlix
+  win="$(word_window)" || fail "no word window with $damaged"
+  check "$damaged is said to be damaged" fitted_to "No words: reg.ocx cannot be read (damaged Access database: \
+table word: its column spanish lies outside its rows): $work/program/reg.ocx"
+  kill -9 "$vorlix_pid"
+  wait "$vorlix_pid" 2>/dev/null || true
+done
 echo "all checks passed"

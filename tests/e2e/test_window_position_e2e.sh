@@ -5,7 +5,6 @@
 # under openbox (some right after the window manager itself started, as at log-on), and after a
 # drag. Only a window that sticks out sideways is pulled back onto the screen.
 source "$(dirname "$0")/x_session.sh"
-: "${FIT_PROBE:?path of fit_probe}"
 : "${CHANGING_WIDTHS_DB:?word database whose words change the size of the window}"
 
 cp "$CHANGING_WIDTHS_DB" "$work/program/reg.ocx"
@@ -13,9 +12,9 @@ cp "$CHANGING_WIDTHS_DB" "$work/program/reg.ocx"
 write_settings xxx=1 n=200
 words_time=0.7
 
-# The first word is centred on the 1280x800 screen, as Qt centres a rectangle.
-read -r first_w first_h < <("$FIT_PROBE" "rain  |  la lluvia")
-centre="$((639 - first_w / 2)),$((399 - first_h / 2))"
+# The window is centred on the 1280x800 screen at its design size, 5100 x 2625 twips (340 x 175
+# pixels at 96 DPI), and the words that follow keep its top-left corner.
+centre="$(((1280 - 340) / 2)),$(((800 - 175) / 2))"
 
 place() { local x y; read -r x y _ _ < <(geometry "$1"); echo "$x,$y"; }
 stop_vorlix() { kill -9 "$vorlix_pid"; wait "$vorlix_pid" 2>/dev/null || true; }

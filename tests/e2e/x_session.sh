@@ -68,9 +68,11 @@ cp "$(dirname "$VORLIX_BIN")/vorlix-words" "$work/program/vorlix-words"
 cp "$VORLIX_TEST_DB" "$work/program/reg.ocx"
 settings_file="$XDG_CONFIG_HOME/kestry/vorlix1.0.ini"
 
-# start_vorlix: starts the program in the background; its pid in $vorlix_pid.
+# start_vorlix: starts the program ($program_file, by default the copy named vorlix) in the
+# background; its pid in $vorlix_pid.
+program_file="$work/program/vorlix"
 start_vorlix() {
-  "$work/program/vorlix" >"$work/vorlix.log" 2>&1 &
+  "$program_file" >"$work/vorlix.log" 2>&1 &
   vorlix_pid=$!
   pids+=("$vorlix_pid")
 }

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The installer as a user meets it: a silent install into %LOCALAPPDATA%\Programs\Vorlix with a
 # Start menu entry and an entry among the installed programs, the installed program showing its
-# first word, and a silent uninstall that leaves nothing behind but the user's settings.
+# first word, an install over the running program that asks in front of it to end it first, and
+# a silent uninstall that leaves nothing behind but the user's settings.
 source "$(dirname "$0")/wine_session.sh"
 : "${VORLIX_INSTALLER:?the installer}"
 [ -f "$VORLIX_INSTALLER" ] || fail "no installer at $VORLIX_INSTALLER: build it with the target 'installer'"
@@ -30,7 +31,27 @@ wine "$(winepath -w "$installed/vorlix.exe")" >/dev/null 2>&1 & pids+=($!)
 word_window >/dev/null || fail "the installed program shows no word window"
 echo "the installed program showed its first word after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 check "it found its word database" test "$(settings_value xxx)" = "REG_SZ 1"
+
+# An install over the running program asks for it to be ended, in front of its word window.
+wine "$VORLIX_INSTALLER" >/dev/null 2>&1 & setup=$!
+pids+=("$setup")
+message=""
+for _ in $(seq 100); do
+  # The first page stands until its Install button is pressed.
+  xdotool key Return
+  sleep 0.3
+  message="$(probe message "Vorlix is running")"
+  [ -n "$message" ] && break
+done
+read -r _ message_exstyle message_in_front <<<"$message"
+check "an install over the running program asks to end it" test -n "$message"
+check "on top of other windows" test $(( 0x${message_exstyle:-0} & 0x8 )) -ne 0
+check "in front" test "$message_in_front" = 1
+kill -9 "$setup"
+
+# Set to start at log-on, as the options dialog leaves it.
 wine reg add "$run_key" /v vorlix1.0 /t REG_SZ /d "$(winepath -w "$installed/vorlix.exe")" /f >/dev/null
+wine reg add "$settings_key" /v mark /t REG_SZ /d 1 /f >/dev/null
 pkill -9 -f 'vorlix\.exe' || true
 sleep 0.5
 
@@ -42,4 +63,5 @@ check "the Start menu entry is gone" test ! -e "$start_menu_entry"
 check "no longer listed among the installed programs" bash -c "! wine reg query '$uninstall_key' >/dev/null 2>&1"
 check "the start-at-log-on value is gone" test -z "$(registry_value "$run_key" vorlix1.0)"
 check "the settings stay" test "$(settings_value xxx)" = "REG_SZ 1"
+check "but no longer say the program starts at log-on" test "$(settings_value mark)" = "REG_SZ 0"
 echo "all checks passed"

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 kestry
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real Windows program under Wine, seen from Windows itself and driven with the X pointer:
-# the first word, a frameless window on top in the desktop colour, the drag, the menu, one copy,
-# Exit, the settings in the registry, and a word reader that ends with the program.
+# the first word, a frameless window on top in the desktop colour, the drag, the menu, the options
+# dialog, one copy, Exit, the settings in the registry, and a word reader that ends with the
+# program.
 source "$(dirname "$0")/wine_session.sh"
 : "${VORLIX_TEST_DB:?word database to install as reg.ocx}"
 
@@ -66,6 +67,23 @@ menu="$(right_click_menu)"
 check "a right click opens the menu" test -n "$menu"
 xdotool key Escape; sleep 0.3
 check "Escape closes it" test -z "$(program_windows Popup)"
+
+# Option opens the dialog where Windows puts a new window: clear of the word window, and on top
+# of the others as the word window is.
+read -r _ _ _ word_left word_top word_right word_bottom < <(word_window)
+right_click_menu >/dev/null
+xdotool key o
+dialog=""
+for _ in $(seq 50); do dialog="$(program_windows 'QWindow$' | head -n1)"; [ -n "$dialog" ] && break; sleep 0.1; done
+check "Option opens the dialog" test -n "$dialog"
+read -r _ _ dialog_exstyle dialog_left dialog_top dialog_right dialog_bottom <<<"$dialog"
+echo "dialog at $dialog_left,$dialog_top-$dialog_right,$dialog_bottom"
+check "clear of the word window" test "$dialog_right" -le "$word_left" -o "$word_right" -le "$dialog_left" \
+  -o "$dialog_bottom" -le "$word_top" -o "$word_bottom" -le "$dialog_top"
+check "on top of other windows" test $(( 0x$dialog_exstyle & 0x8 )) -ne 0
+xdotool key Escape
+for _ in $(seq 30); do [ -z "$(program_windows 'QWindow$')" ] && break; sleep 0.1; done
+check "Esc closes it" test -z "$(program_windows 'QWindow$')"
 
 # A second start, with another window in front, ends at once and brings the first forward.
 wine notepad >/dev/null 2>&1 & pids+=($!)

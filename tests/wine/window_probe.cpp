@@ -10,6 +10,8 @@
 //   window_probe foreground       the handle of the window in front
 //   window_probe pixel X Y        the colour at a point of the screen, RRGGBB
 //   window_probe desktop-colour   the colour scheme's desktop colour, RRGGBB
+//   window_probe message TEXT     "HWND EXSTYLE FOREGROUND" of a shown message box of any program
+//                                 whose text holds TEXT; FOREGROUND is 1 when it is in front
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -51,6 +53,35 @@ BOOL CALLBACK printWindow(HWND window, LPARAM)
     return TRUE;
 }
 
+struct MessageSearch {
+    const wchar_t* text;
+    bool found = false;
+};
+
+BOOL CALLBACK holdsText(HWND child, LPARAM search)
+{
+    auto* wanted = reinterpret_cast<MessageSearch*>(search);
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    wanted->found = std::wcsstr(text, wanted->text) != nullptr;
+    return !wanted->found;
+}
+
+BOOL CALLBACK printMessageBox(HWND window, LPARAM text)
+{
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (!IsWindowVisible(window) || std::strcmp(className, "#32770") != 0) return TRUE;
+    MessageSearch search{reinterpret_cast<const wchar_t*>(text)};
+    EnumChildWindows(window, holdsText, reinterpret_cast<LPARAM>(&search));
+    if (search.found) {
+        std::printf("%llx %lx %d\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)),
+                    static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                    GetForegroundWindow() == window ? 1 : 0);
+    }
+    return TRUE;
+}
+
 void printColour(COLORREF c)
 {
     std::printf("%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
@@ -70,8 +101,12 @@ int main(int argc, char* argv[])
         ReleaseDC(nullptr, screen);
     } else if (argc == 2 && std::strcmp(argv[1], "desktop-colour") == 0) {
         printColour(GetSysColor(COLOR_DESKTOP));
+    } else if (argc == 3 && std::strcmp(argv[1], "message") == 0) {
+        wchar_t text[256] = {};
+        MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, text, 255);
+        EnumWindows(printMessageBox, reinterpret_cast<LPARAM>(text));
     } else {
-        std::fprintf(stderr, "usage: window_probe windows | foreground | pixel X Y | desktop-colour\n");
+        std::fprintf(stderr, "usage: window_probe windows | foreground | pixel X Y | desktop-colour | message TEXT\n");
         return 2;
     }
     return 0;

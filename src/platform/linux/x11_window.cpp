@@ -107,4 +107,10 @@ void offerCloseBoxOnly(QWidget& dialog)
     xcb_flush(x);
 }
 
+void placeAsANewWindow(QWidget&)
+{
+    // Qt gives the window manager no place for a window it has not been told to move; the window
+    // manager places it by its own rules.
+}
+
 }  // namespace vorlix

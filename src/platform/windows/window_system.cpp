@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 kestry
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <windows.h>
+
 #include <QWidget>
 
 #include "platform/platform.h"
@@ -16,6 +18,22 @@ QPoint windowPosition(const QWidget& window)
 void offerCloseBoxOnly(QWidget&)
 {
     // Windows draws exactly the title-bar buttons the window flags ask for.
+}
+
+void placeAsANewWindow(QWidget& window)
+{
+    // Where Windows puts a new window of the default position (CW_USEDEFAULT): a window that is
+    // never shown is made to find out. Qt takes the window's new place from Windows.
+    HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, window.width(),
+                                 window.height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!probe) return;
+    RECT placed{};
+    const bool known = GetWindowRect(probe, &placed) != FALSE;
+    DestroyWindow(probe);
+    if (known) {
+        SetWindowPos(reinterpret_cast<HWND>(window.winId()), nullptr, placed.left, placed.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 std::optional<std::string> qtPlatformForThisSession()

@@ -16,7 +16,7 @@ LineFit fitLine(const std::string& text, const TextMeasurer& measure)
     const float target = oneLine / lines;
 
     LineFit fit{};
-    fit.labelWidth = static_cast<float>(Max(kMinimumLabelWidth, target));
+    fit.labelWidth = measure.labelWidth(static_cast<float>(Max(kMinimumLabelWidth, target)));
     fit.labelHeight = measure.wrappedHeight(text, fit.labelWidth);
     fit.windowWidth = fit.labelWidth + kWindowExtraWidth;
     fit.windowHeight = fit.labelHeight + kWindowExtraHeight;

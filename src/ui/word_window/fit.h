@@ -14,9 +14,12 @@ public:
     // The text on one line: the narrowest width that keeps it there, and the height of that line.
     virtual float oneLineWidth(const std::string& text) const = 0;
     virtual float lineHeight(const std::string& text) const = 0;
-    // The height of the text word-wrapped at `width`, breaking only between words: every line of
-    // it, whole.
+    // The height of the text word-wrapped at exactly `width`, breaking only between words: every
+    // line of it, whole. Every line counts as high as the one line of lineHeight, so that the
+    // two heights give a whole number of lines.
     virtual float wrappedHeight(const std::string& text, float width) const = 0;
+    // The width a label takes when it is given `width`: a screen's labels have whole pixels.
+    virtual float labelWidth(float width) const { return width; }
 };
 
 inline constexpr float kLineCountWidth = 5000.0f;

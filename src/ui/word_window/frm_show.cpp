@@ -54,6 +54,12 @@ FrmShow::FrmShow(WordWindowServices services)
     look.setColor(QPalette::Window, wordWindowBackground());
     setPalette(look);
     resize(twipsToPixels(5100, dpi()), twipsToPixels(2625, dpi()));
+    // First placement: centred on the screen at the design size. The first word's fit keeps the
+    // top-left corner, as every later one does, and pulls a window that sticks out back sideways.
+    if (const QScreen* where = QGuiApplication::primaryScreen()) {
+        const QRect area = where->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
 
     LB = new QLabel(this);
     setUpLineLabel(*LB);
@@ -126,10 +132,6 @@ void FrmShow::Data1_Open()
             wordSourceMessage(Data1.failure(), Data1.detail(), services_.startup.wordFolder(), category)));
     }
     if (!startNotice_.isEmpty()) showNotice(startNotice_);
-
-    // First placement: centred on the screen.
-    if (const QScreen* where = QGuiApplication::primaryScreen())
-        move(where->geometry().center() - QPoint(width() / 2, height() / 2));
     show();
     Timer1->start();
 }
@@ -214,10 +216,17 @@ void FrmShow::activate()
 
 void FrmShow::paintEvent(QPaintEvent*)
 {
-    // The thin frame: the window manager draws none on a frameless window.
+    // The thin frame: the window manager draws none on a frameless window. It is one device pixel
+    // on the window's very edge at every scale, drawn in device pixels: at 150 % a logical pixel
+    // covers one and a half of them, and a line one logical pixel in from the edge would miss it.
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const qreal scale = painter.deviceTransform().m11();
+    const QSize device = (QSizeF(size()) * scale).toSize();
+    painter.setTransform(QTransform::fromScale(1 / scale, 1 / scale));
+    const QColor frame = palette().color(QPalette::Dark);
+    for (const QRect edge : {QRect(0, 0, device.width(), 1), QRect(0, device.height() - 1, device.width(), 1),
+                             QRect(0, 0, 1, device.height()), QRect(device.width() - 1, 0, 1, device.height())})
+        painter.fillRect(edge, frame);
 }
 
 void FrmShow::closeEvent(QCloseEvent*)
@@ -305,7 +314,7 @@ void FrmShow::SetMenuIcons()
         {mnustop, "stop"},    {mnusetup, "properties"}, {mnuhelp, "help"},
         {mnuwebsite, "site"}, {mnuemail, "mail"},       {mnuquit, "exit"},
     };
-    for (const auto& [item, key] : icons) item->setIcon(QIcon(Images.picture(key)));
+    for (const auto& [item, key] : icons) item->setIcon(Images.icon(key));
 }
 
 void FrmShow::mnustop_Click()
@@ -323,11 +332,14 @@ void FrmShow::mnusetup_Click()
 {
     if (!options_) {
         const ProgramLocation& program = services_.program;
-        // Owned by the word window, so that the window system keeps it above the word window, which
-        // stays on top of everything else.
+        // Owned by no window, so that the window system places it as any new window, never over the
+        // word window; and kept above other windows while the word window is, so that it does not
+        // open beneath it.
         auto* dialog = new frmOption(services_.settings, services_.store, services_.startupEntry,
-                                     executablePath(program.folder, program.executableName, kNativePathStyle), this);
+                                     executablePath(program.folder, program.executableFileName, kNativePathStyle));
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         offerCloseBoxOnly(*dialog);
+        placeAsANewWindow(*dialog);
         connect(dialog, &frmOption::saveFailed, this, &FrmShow::showNotice);
         options_ = dialog;
     }

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -16,16 +17,23 @@ class ImageList {
 public:
     ImageList(QSize imageSize, QColor maskColour);
 
-    // The picture is scaled to the list's size and the mask colour cut out.
-    void add(const std::string& key, const QPixmap& picture);
+    // The picture is scaled to the list's size and the mask colour cut out. `large` is the same
+    // picture drawn at twice the size, for screens of more device pixels than logical ones: there
+    // it is drawn down instead of the small one blurred up.
+    void add(const std::string& key, const QPixmap& picture, const QPixmap& large);
     // A null pixmap for an unknown key.
     QPixmap picture(const std::string& key) const;
+    // The picture and its large version, for the screen to draw from at the list's size; a null
+    // icon for an unknown key.
+    QIcon icon(const std::string& key) const;
     QSize imageSize() const { return size_; }
 
 private:
+    QPixmap shown(const QPixmap& picture, QSize size) const;
+
     QSize size_;
     QColor mask_;
-    std::map<std::string, QPixmap> pictures_;
+    std::map<std::string, QIcon> icons_;
 };
 
 // The menu pictures, keyed "properties", "exit", "site", "mail", "stop", "help".

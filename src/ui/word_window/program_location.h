@@ -7,11 +7,11 @@
 
 namespace vorlix {
 
-// Where the running program lives: its folder (with no separator added), the executable's name
-// without extension, and the separator of the platform's paths.
+// Where the running program lives: its folder (with no separator added), the executable's file
+// name as it is on the disk, and the separator of the platform's paths.
 struct ProgramLocation {
     std::string folder;
-    std::string executableName;
+    std::string executableFileName;
     char separator = '/';
 };
 

@@ -3,6 +3,7 @@
 
 #include "ui/word_window/qt_text_measurer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QLabel>
@@ -14,10 +15,12 @@ namespace vorlix {
 namespace {
 
 // Taller than any word line; the layout reports the height the text takes, not this one.
-constexpr int kAnyHeight = 2000;
+constexpr qreal kAnyHeight = 2000;
 // A glyph that reaches past its advance (an italic or a final "r") can make a line need a few
 // pixels more than its advance width; far fewer than this.
 constexpr int kMostOverhang = 64;
+// Float noise: a width a hair off a whole pixel stands for that pixel.
+constexpr double kNoise = 1e-3;
 
 }  // namespace
 
@@ -25,23 +28,32 @@ QtTextMeasurer::QtTextMeasurer(const QLabel& label)
     : metrics_(label.fontMetrics()),
       // As QLabel sizes itself: centring is left out, it only moves the text within the same size.
       alignment_(int(label.alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter))),
-      dpi_(label.logicalDpiX())
+      dpi_(label.logicalDpiX()),
+      firstLine_(unwrapped(QStringLiteral("x")).height()),
+      linePitch_(unwrapped(QStringLiteral("x\nx")).height() - firstLine_)
 {
 }
 
-QSize QtTextMeasurer::wrappedAt(const QString& text, int width) const
+QSizeF QtTextMeasurer::wrappedAt(const QString& text, qreal width) const
 {
     // The call QLabel makes for a plain-text label's size; its paint goes through the same layout
-    // (qt_format_text) with the same width and flags.
-    return metrics_.boundingRect(0, 0, width, kAnyHeight, alignment_ | Qt::TextWordWrap, text).size();
+    // (qt_format_text) with the same flags, at the label's width.
+    return metrics_.boundingRect(QRectF(0, 0, width, kAnyHeight), alignment_ | Qt::TextWordWrap, text).size();
 }
 
-QSize QtTextMeasurer::unwrapped(const QString& text) const
+QSizeF QtTextMeasurer::unwrapped(const QString& text) const
 {
-    return metrics_.boundingRect(0, 0, 0, kAnyHeight, alignment_, text).size();
+    return metrics_.boundingRect(QRectF(0, 0, 0, kAnyHeight), alignment_, text).size();
 }
 
-float QtTextMeasurer::twips(int pixels) const
+float QtTextMeasurer::inLines(qreal layoutHeight) const
+{
+    const qreal lines = std::max<qreal>(1, 1 + std::round((layoutHeight - firstLine_) / linePitch_));
+    // A line in another script may come from a taller font; its text is never cut off.
+    return twips(std::max(lines * linePitch_, std::ceil(layoutHeight)));
+}
+
+float QtTextMeasurer::twips(qreal pixels) const
 {
     return static_cast<float>(pixelsToTwips(pixels, dpi_));
 }
@@ -49,7 +61,12 @@ float QtTextMeasurer::twips(int pixels) const
 int QtTextMeasurer::labelPixels(float twips) const
 {
     // Twips that stand for a whole number of pixels must not gain one through float noise.
-    return static_cast<int>(std::ceil(twips * dpi_ / kTwipsPerInch - 1e-3));
+    return static_cast<int>(std::ceil(twips * dpi_ / kTwipsPerInch - kNoise));
+}
+
+float QtTextMeasurer::labelWidth(float width) const
+{
+    return twips(labelPixels(width));
 }
 
 float QtTextMeasurer::oneLineWidth(const std::string& text) const
@@ -58,20 +75,26 @@ float QtTextMeasurer::oneLineWidth(const std::string& text) const
     // last glyph reaches past it. The width wanted is the narrowest at which the label itself
     // keeps the text on one line.
     const QString line = QString::fromStdString(text);
-    const QSize natural = unwrapped(line);
-    int width = natural.width();
-    while (width < natural.width() + kMostOverhang && wrappedAt(line, width).height() > natural.height()) ++width;
+    const QSizeF natural = unwrapped(line);
+    const int advance = static_cast<int>(std::ceil(natural.width() - kNoise));
+    int width = advance;
+    while (width < advance + kMostOverhang && wrappedAt(line, width).height() > natural.height()) ++width;
     return twips(width);
 }
 
 float QtTextMeasurer::lineHeight(const std::string& text) const
 {
-    return twips(unwrapped(QString::fromStdString(text)).height());
+    return inLines(unwrapped(QString::fromStdString(text)).height());
 }
 
 float QtTextMeasurer::wrappedHeight(const std::string& text, float width) const
 {
-    return twips(wrappedAt(QString::fromStdString(text), labelPixels(width)).height());
+    // Exactly `width`, a fraction of a pixel included: the line-count width of 5000 twips is
+    // 333.33 pixels at 96 DPI, and a line of 333.5 does not fit in it.
+    const double pixels = width * dpi_ / kTwipsPerInch;
+    const double whole = std::round(pixels);
+    return inLines(
+        wrappedAt(QString::fromStdString(text), std::abs(pixels - whole) < kNoise ? whole : pixels).height());
 }
 
 void setUpLineLabel(QLabel& label)

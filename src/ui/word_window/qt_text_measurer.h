@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QString>
 
 #include "ui/word_window/fit.h"
@@ -15,7 +15,11 @@ namespace vorlix {
 // Measures text as a word-wrapping plain-text QLabel lays it out: with the label's font and
 // alignment, through the very layout call that sizes the label and draws its text, so that a
 // measure and what the label shows can never disagree. Lengths in twips from the label's logical
-// DPI; a width stands for the whole pixels a label of that width has.
+// DPI.
+//
+// A height is counted in lines of one height: the distance from one line's top to the next, which
+// holds the space the layout keeps between two lines. The layout itself leaves that space off
+// below the last line, so that its height for three lines is not three times its height for one.
 class QtTextMeasurer : public TextMeasurer {
 public:
     explicit QtTextMeasurer(const QLabel& label);
@@ -23,19 +27,24 @@ public:
     float oneLineWidth(const std::string& text) const override;
     float lineHeight(const std::string& text) const override;
     float wrappedHeight(const std::string& text, float width) const override;
+    float labelWidth(float width) const override;
 
     // Whole pixels for a label width in twips, rounded up as the measuring does.
     int labelPixels(float twips) const;
 
 private:
     // The label's text area for `text`: wrapped at `width` pixels, or with no wrapping at all.
-    QSize wrappedAt(const QString& text, int width) const;
-    QSize unwrapped(const QString& text) const;
-    float twips(int pixels) const;
+    QSizeF wrappedAt(const QString& text, qreal width) const;
+    QSizeF unwrapped(const QString& text) const;
+    // The height of the lines the layout took `layoutHeight` for, each one line high.
+    float inLines(qreal layoutHeight) const;
+    float twips(qreal pixels) const;
 
-    QFontMetrics metrics_;
+    QFontMetricsF metrics_;
     int alignment_;
     double dpi_;
+    qreal firstLine_;  // the layout's height for one line
+    qreal linePitch_;  // what each further line adds to it
 };
 
 // The display label's text settings: Arial 12 pt, plain text (a word is never markup), wrapped

@@ -16,6 +16,8 @@
 
 #include "words/jet/jet_file_check.h"
 #include "words/jet/jet_header.h"
+#include "words/jet/jet_row_check.h"
+#include "words/jet/little_endian.h"
 #include "words/jet/utf8_path.h"
 
 namespace vorlix::jet {
@@ -26,6 +28,7 @@ namespace fs = std::filesystem;
 // Every Jet file holds at least its header, the global usage map and MSysObjects' definition.
 constexpr uintmax_t kMinimumPages = 3;
 constexpr uint32_t kCatalogDefinitionPage = 2;
+constexpr uint8_t kDataPage = 0x01;
 
 struct FileStart {
     uintmax_t size = 0;
@@ -84,6 +87,114 @@ void releaseWhereClause(MdbSQL* sql)
     sql->sarg_stack = nullptr;
 }
 
+// Jet compares text without regard to letter case: rows whose category reads "weather" belong to
+// 'Weather'. libmdbsql's = is exact; its ILIKE is Jet's comparison, with LIKE's wildcards, so an
+// equality whose text holds none of them becomes one, and so does a LIKE.
+int compareTextWithoutCase(MdbSargNode* node, gpointer)
+{
+    const bool onText =
+        node->col && node->val_type == MDB_TEXT && (node->col->col_type == MDB_TEXT || node->col->col_type == MDB_MEMO);
+    const bool plainEquality = node->op == MDB_EQUAL && !std::strpbrk(node->value.s, "%_");
+    if (onText && (plainEquality || node->op == MDB_LIKE)) node->op = MDB_ILIKE;
+    return 0;  // on through the whole tree
+}
+
+// What libmdb will rely on when it takes the rows of `table` apart; throws DamagedFile where the
+// table's definition gives it no sound ground: a column that lies outside every row.
+RowShape rowShapeOf(const MdbTableDef& table, PageFile& pages, int jetVersion,
+                    const std::function<DamagedFile(const std::string&)>& damaged)
+{
+    const std::string name = std::string("table ") + table.name;
+    const auto definition = pages.read(static_cast<uint32_t>(table.entry->table_pg));
+    const auto maxColumns = definition ? maxColumnsOf(*definition, jetVersion) : std::nullopt;
+    if (!maxColumns) throw damaged(name + ": its definition cannot be read");
+    RowShape shape{jetVersion, *maxColumns, table.num_var_cols > 0, {}};
+    for (guint i = 0; i < table.columns->len; ++i) {
+        const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table.columns, i));
+        const bool outside = static_cast<size_t>(column->col_num) >= shape.maxColumns ||
+                             (!column->is_fixed && column->var_col_num >= shape.maxColumns);
+        if (outside) throw damaged(name + ": its column " + column->name + " lies outside its rows");
+        if (column->is_fixed)
+            shape.fixedColumnEnds.push_back(static_cast<size_t>(column->fixed_offset + column->col_size));
+    }
+    return shape;
+}
+
+// Lets libmdb scan a table's data pages only once they have been checked: it takes a damaged row
+// apart before anyone can look at what it made of it, and may read beyond its buffers doing so.
+// libmdb walks the table's usage map; in its place it is given a map of the pages checked so
+// far, and when the scan has come to the end of those, the next ones are checked and added. The
+// first few go first, so that the first row comes as soon as before; each batch is twice the last.
+class CheckedScan {
+public:
+    CheckedScan(MdbTableDef& table, PageFile& file, int jetVersion, RowShape shape,
+                std::function<DamagedFile(const std::string&)> damaged)
+        : table_(table),
+          file_(file),
+          pages_(tablePages(file, static_cast<uint32_t>(table.entry->table_pg), jetVersion)),
+          shape_(std::move(shape)),
+          damaged_(std::move(damaged)),
+          ownMap_(table.usage_map),
+          ownMapSize_(table.map_sz)
+    {
+    }
+    ~CheckedScan()
+    {
+        table_.usage_map = ownMap_;
+        table_.map_sz = ownMapSize_;
+    }
+    CheckedScan(const CheckedScan&) = delete;
+    CheckedScan& operator=(const CheckedScan&) = delete;
+
+    // Checks the next pages and lets the scan go on into them; false when none are left. Throws
+    // DamagedFile for a page libmdb cannot read soundly.
+    bool release()
+    {
+        if (checked_ == pages_.size()) return false;
+        const size_t until = std::min(pages_.size(), checked_ + batch_);
+        for (; checked_ < until; ++checked_) check(pages_[checked_]);
+        batch_ *= 2;
+        // An inline map: its type, the first page, and a bit for each page from there on.
+        const uint32_t first = pages_.front();
+        map_.assign(5 + (pages_[checked_ - 1] - first) / 8 + 1, 0);
+        le::put32(map_.data() + 1, first);
+        for (size_t i = 0; i < checked_; ++i)
+            map_[5 + (pages_[i] - first) / 8] |= uint8_t(1u << ((pages_[i] - first) % 8));
+        table_.usage_map = map_.data();
+        table_.map_sz = map_.size();
+        // A scan that ran out of pages stands past the rows of its last one: it moves on to the next.
+        if (started_) table_.cur_row = kPastEveryRow;
+        started_ = true;
+        return true;
+    }
+
+private:
+    static constexpr unsigned int kPastEveryRow = 0x10000;
+
+    void check(uint32_t page)
+    {
+        const std::string where = std::string("table ") + table_.name + ": page " + std::to_string(page);
+        const auto bytes = file_.read(page);
+        if (!bytes) throw damaged_(where + " cannot be read");
+        // libmdb passes over a page of the map that is no data page of this table; so does the check.
+        if ((*bytes)[0] != kDataPage || le::u32(bytes->data() + 4) != static_cast<uint32_t>(table_.entry->table_pg))
+            return;
+        if (auto problem = dataPageProblem(*bytes, shape_)) throw damaged_(where + ", " + *problem);
+    }
+
+    MdbTableDef& table_;
+    PageFile& file_;
+    const std::vector<uint32_t> pages_;
+    const RowShape shape_;
+    const std::function<DamagedFile(const std::string&)> damaged_;
+    unsigned char* const ownMap_;
+    const size_t ownMapSize_;
+    std::vector<uint8_t> map_;
+    size_t checked_ = 0;  // pages_ before this one are checked
+    size_t batch_ = 4;
+    bool started_ = false;
+};
+
 // One libmdbsql session borrowing the database's handle: a fresh one per query leaves no parse
 // state or error text behind from the previous query.
 class SqlSession {
@@ -115,6 +226,14 @@ struct Database::Impl {
     MdbHandle* mdb = nullptr;
     int jetVersion = 0;
     std::string password;
+    std::string path;
+    // The file as pages, for the checks libmdb's reading relies on.
+    std::unique_ptr<PageFile> pages;
+
+    DamagedFile damaged(const std::string& why) const
+    {
+        return DamagedFile("damaged Access database: " + path + " (" + why + ")");
+    }
 
     ~Impl()
     {
@@ -132,12 +251,12 @@ Database::Database(const std::string& path) : impl_(std::make_unique<Impl>())
     }
     impl_->jetVersion = facts->jetVersion;
     impl_->password = facts->password;
-    const auto damaged = [&path](const std::string& why) {
-        return JetError("damaged Access database: " + path + " (" + why + ")");
-    };
+    impl_->path = path;
+    const auto damaged = [this](const std::string& why) { return impl_->damaged(why); };
 
-    PageFile pages(path, facts->pageSize,
-                   static_cast<uint32_t>(std::min<uintmax_t>(start.size / facts->pageSize, UINT32_MAX)));
+    impl_->pages = std::make_unique<PageFile>(
+        path, facts->pageSize, static_cast<uint32_t>(std::min<uintmax_t>(start.size / facts->pageSize, UINT32_MAX)));
+    PageFile& pages = *impl_->pages;
     if (auto problem = tableDefinitionProblem(pages, kCatalogDefinitionPage, facts->jetVersion)) {
         throw damaged("the table list: " + *problem);
     }
@@ -179,6 +298,15 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
         const std::string why = mdb_sql_has_error(q) ? mdb_sql_last_error(q) : "syntax error";
         throw JetError("the query failed: " + why);
     }
+    if (q->cur_table->sarg_tree) mdb_sql_walk_tree(q->cur_table->sarg_tree, compareTextWithoutCase, nullptr);
+
+    // A count is answered from a table of libmdb's own making, with no pages to check.
+    MdbTableDef& table = *q->cur_table;
+    const auto damaged = [this](const std::string& why) { return impl_->damaged(why); };
+    std::optional<CheckedScan> scan;
+    if (!table.is_temp_table && table.strategy == MDB_TABLE_SCAN)
+        scan.emplace(table, *impl_->pages, impl_->jetVersion,
+                     rowShapeOf(table, *impl_->pages, impl_->jetVersion, damaged), damaged);
 
     std::vector<const char*> names;
     for (unsigned int i = 0; i < q->num_columns; ++i) {
@@ -187,7 +315,11 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
     onColumns(names);
     // A successful select has bound every column to a text buffer in q->bound_values already.
     const Fields values(reinterpret_cast<const char* const*>(q->bound_values->pdata), q->num_columns);
-    while (mdb_sql_fetch_row(q, q->cur_table)) onRow(values);
+    if (scan && !scan->release()) return;
+    for (;;) {
+        while (mdb_sql_fetch_row(q, &table)) onRow(values);
+        if (!scan || !scan->release()) return;
+    }
 }
 
 QueryResult Database::query(const std::string& sql)

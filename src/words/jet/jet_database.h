@@ -20,6 +20,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A query met a part of the file that is damaged; the rows handed over before it are sound.
+class DamagedFile : public JetError {
+public:
+    using JetError::JetError;
+};
+
 // One row or the column names of a select, as UTF-8 C strings (NULL reads as ""). They live only
 // until the callback that receives them returns.
 using Fields = std::span<const char* const>;
@@ -44,7 +50,8 @@ public:
     const std::string& password() const;
     // Runs one SQL select through libmdbsql and hands over the column names, then each row as it
     // is read; other statements (which could open another file or print to stdout) are refused.
-    // Throws JetError when the query fails.
+    // Throws JetError when the query fails, DamagedFile when the table's definition or one of
+    // its rows is damaged: a row is handed over only once the rows before it have been checked.
     void select(const std::string& sql, const std::function<void(Fields)>& onColumns,
                 const std::function<void(Fields)>& onRow);
     // select, with every row kept.

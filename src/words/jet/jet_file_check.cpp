@@ -76,6 +76,15 @@ std::optional<std::string> mapProblem(PageFile& file, uint32_t pointer, const Of
     return std::nullopt;
 }
 
+// The pages whose bits are set in `bitmap`, the first bit standing for page `first`.
+void appendMarkedPages(std::span<const uint8_t> bitmap, uint64_t first, uint32_t pageCount,
+                       std::vector<uint32_t>& pages)
+{
+    for (size_t bit = 0; bit < bitmap.size() * 8; ++bit) {
+        if ((bitmap[bit / 8] >> (bit % 8) & 1) && first + bit < pageCount) pages.push_back(uint32_t(first + bit));
+    }
+}
+
 }  // namespace
 
 PageFile::PageFile(const std::string& path, size_t pageSize, uint32_t pageCount)
@@ -107,6 +116,30 @@ std::optional<std::string> tableDefinitionProblem(PageFile& file, uint32_t page,
         }
     }
     return std::nullopt;
+}
+
+std::vector<uint32_t> tablePages(PageFile& file, uint32_t page, int jetVersion)
+{
+    std::vector<uint32_t> pages;
+    if (tableDefinitionProblem(file, page, jetVersion)) return pages;
+    const Offsets offsets = offsetsFor(jetVersion);
+    const uint32_t pointer = le::u32(file.read(page)->data() + offsets.usedPagesMap);
+    std::vector<uint8_t> map;
+    if (rowProblem(*file.read(pointer >> 8), static_cast<uint8_t>(pointer & 0xFF), offsets, map)) return pages;
+    if (map[0] == kInlineMap) {
+        appendMarkedPages(std::span(map).subspan(kInlineMapHeader), le::u32(map.data() + 1), file.pageCount(), pages);
+        return pages;
+    }
+    // Each map page holds the bits of as many pages as it has bits, after its own four bytes.
+    constexpr size_t kMapPageHeader = 4;
+    const uint64_t pagesAMapPage = (file.pageSize() - kMapPageHeader) * 8;
+    for (size_t at = 1, index = 0; at + 4 <= map.size(); at += 4, ++index) {
+        const uint32_t mapPage = le::u32(map.data() + at);
+        if (mapPage == 0) continue;
+        if (const auto bits = file.read(mapPage))
+            appendMarkedPages(std::span(*bits).subspan(kMapPageHeader), index * pagesAMapPage, file.pageCount(), pages);
+    }
+    return pages;
 }
 
 }  // namespace vorlix::jet

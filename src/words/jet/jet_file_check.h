@@ -36,4 +36,8 @@ private:
 // Empty when libmdb can follow the table definition on `page` safely; else what is wrong.
 std::optional<std::string> tableDefinitionProblem(PageFile& file, uint32_t page, int jetVersion);
 
+// The pages the usage map of the table defined on `page` counts as the table's, in the order
+// libmdb reads them; empty when tableDefinitionProblem finds fault with it.
+std::vector<uint32_t> tablePages(PageFile& file, uint32_t page, int jetVersion);
+
 }  // namespace vorlix::jet

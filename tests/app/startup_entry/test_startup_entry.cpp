@@ -40,8 +40,11 @@ void TestStartupEntry::executablePathFromFolderAndName_data()
                                                             << "wordbar"
                                                             << "D:\\Program Files\\Vorlix\\wordbar.exe";
     QTest::newRow("windows extension always lower case") << PathStyle::Windows << "C:\\Tools"
-                                                         << "WORDBAR"
+                                                         << "WORDBAR.EXE"
                                                          << "C:\\Tools\\WORDBAR.exe";
+    QTest::newRow("windows only the last extension gives way") << PathStyle::Windows << "C:\\Tools"
+                                                               << "wordbar-1.0.exe"
+                                                               << "C:\\Tools\\wordbar-1.0.exe";
     QTest::newRow("windows non-ascii folder") << PathStyle::Windows << "C:\\Wörter\\Übung"
                                               << "wordbar"
                                               << "C:\\Wörter\\Übung\\wordbar.exe";
@@ -54,6 +57,12 @@ void TestStartupEntry::executablePathFromFolderAndName_data()
     QTest::newRow("posix trailing separator") << PathStyle::Posix << "/usr/bin/"
                                               << "vorlix"
                                               << "/usr/bin/vorlix";
+    QTest::newRow("posix name with an extension") << PathStyle::Posix << "/opt/vorlix"
+                                                  << "vorlix.bin"
+                                                  << "/opt/vorlix/vorlix.bin";
+    QTest::newRow("posix name with a version") << PathStyle::Posix << "/opt/vorlix"
+                                               << "vorlix-1.0"
+                                               << "/opt/vorlix/vorlix-1.0";
     QTest::newRow("posix backslash is a plain character") << PathStyle::Posix << "/tmp/a\\"
                                                           << "vorlix"
                                                           << "/tmp/a\\/vorlix";

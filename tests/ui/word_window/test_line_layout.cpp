@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include "ui/twips.h"
+#include "ui/word_window/qt_text_measurer.h"
 #include "ui/word_window/word_window_fixture.h"
 #include "word_list.h"
 #include "words/categories.h"
@@ -103,7 +104,8 @@ class TestLineLayout : public QObject {
     {
         Faults faults;
         const double dpi = window_->logicalDpiX();
-        const int countingWidth = static_cast<int>(std::ceil(5000 * dpi / kTwipsPerInch));
+        // Whole pixels within the line-count width: what fits there fits at 5000 twips.
+        const int countingWidth = static_cast<int>(std::floor(5000 * dpi / kTwipsPerInch + 1e-6));
         const int minimumWidth = static_cast<int>(std::ceil(2100 * dpi / kTwipsPerInch));
         for (const std::string& text : lines) {
             const QString line = QString::fromStdString(text);
@@ -131,6 +133,16 @@ class TestLineLayout : public QObject {
         QVERIFY2(faults.cut.isEmpty(), qPrintable(faults.cut.join(" / ")));
     }
 
+    static std::vector<std::string> bundledPairs()
+    {
+        std::ifstream in(VORLIX_SOURCE_DIR "/data/words.tsv", std::ios::binary);
+        std::vector<std::string> lines;
+        for (const wordbase::WordPair& pair :
+             wordbase::readWordList(std::string(std::istreambuf_iterator<char>(in), {})).pairs)
+            lines.push_back(pair.english + "  |  " + pair.spanish);
+        return lines;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -139,14 +151,51 @@ private slots:
         lineHeight_ = metrics.height();
     }
 
+    // Wrapped at any width, a line's height is a whole number of its one-line height: the fit
+    // divides one by the other to count the lines.
+    void linesCountWhole()
+    {
+        const QtTextMeasurer measure(*window_->LB);
+        int wrapped = 0;
+        for (const std::string& text : bundledPairs()) {
+            for (const float width : {kLineCountWidth, 1500.0f, 2100.0f, 3333.0f}) {
+                const float lines = measure.wrappedHeight(text, width) / measure.lineHeight(text);
+                QVERIFY2(lines == std::round(lines), qPrintable(QStringLiteral("%1 lines at %2 twips: %3")
+                                                                    .arg(lines)
+                                                                    .arg(width)
+                                                                    .arg(QString::fromStdString(text))));
+                if (lines > 1) ++wrapped;
+            }
+        }
+        QVERIFY(wrapped > 1000);
+    }
+
+    // Lines are counted at the width asked for, not at the whole pixels above it: 5000 twips are
+    // 333.33 pixels at 96 DPI, where a line of 333.5 takes two lines.
+    void wrapsAtTheExactWidth()
+    {
+        const QtTextMeasurer measure(*window_->LB);
+        const QFontMetricsF metrics(window_->LB->font(), window_->LB);
+        const double dpi = window_->logicalDpiX();
+        int tried = 0;
+        for (const std::string& text : bundledPairs()) {
+            const double natural =
+                metrics.boundingRect(QRectF(0, 0, 0, 2000), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text))
+                    .width();
+            // A quarter of a pixel less, where the whole pixel above is still as wide as the line.
+            const double fraction = natural - std::floor(natural);
+            if (fraction > 0 && fraction <= 0.3) continue;
+            const auto narrower = static_cast<float>(pixelsToTwips(natural - 0.25, dpi));
+            QCOMPARE(measure.wrappedHeight(text, narrower), 2 * measure.lineHeight(text));
+            QCOMPARE(measure.wrappedHeight(text, measure.oneLineWidth(text)), measure.lineHeight(text));
+            ++tried;
+        }
+        QVERIFY(tried > 100);
+    }
+
     void everyBundledPair()
     {
-        std::ifstream in(VORLIX_SOURCE_DIR "/data/words.tsv", std::ios::binary);
-        QVERIFY(in);
-        std::vector<std::string> lines;
-        for (const wordbase::WordPair& pair :
-             wordbase::readWordList(std::string(std::istreambuf_iterator<char>(in), {})).pairs)
-            lines.push_back(pair.english + "  |  " + pair.spanish);
+        const std::vector<std::string> lines = bundledPairs();
         QVERIFY(lines.size() > 1000);
         report("bundled pairs", lines.size(), fitEach(lines));
     }

@@ -58,6 +58,17 @@ private slots:
             }
             QVERIFY2(transparent > 0, key);
             QCOMPARE(item->icon().pixmap(16, 16).toImage(), picture.toImage());
+            // On a screen of 1.5 or 2 device pixels a pixel, 16 x 16 are drawn from the large
+            // version, never blurred up from the small one.
+            QVERIFY2(item->icon().availableSizes().contains(QSize(32, 32)), key);
+            const QImage large = item->icon().pixmap(QSize(16, 16), 2.0).toImage();
+            QCOMPARE(large.size(), QSize(32, 32));
+            const auto plain = [](QImage image) {
+                image.setDevicePixelRatio(1);
+                return image.convertToFormat(QImage::Format_ARGB32);
+            };
+            QCOMPARE(plain(item->icon().pixmap(QSize(16, 16), 1.5).toImage()),
+                     plain(large.scaled(24, 24, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         }
         QVERIFY(w.link->icon().isNull() && w.link2->icon().isNull());
         QVERIFY(w.Images.picture("nothing").isNull());
@@ -125,6 +136,28 @@ private slots:
         QTRY_VERIFY(!w.optionsDialog());
         w.mnusetup_Click();
         QVERIFY(w.optionsDialog());
+    }
+
+    // The dialog belongs to no window, so that the window system gives it a new window's place,
+    // and it stays above other windows while the word window does.
+    void optionDialogIsOwnedByNoWindow_data()
+    {
+        QTest::addColumn<QString>("ontop");
+        QTest::newRow("word window on top") << "1";
+        QTest::newRow("word window not on top") << "0";
+    }
+    void optionDialogIsOwnedByNoWindow()
+    {
+        QFETCH(QString, ontop);
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}, {"ontop", ontop.toStdString()}};
+        FrmShow& w = f.start();
+        w.mnusetup_Click();
+        QWidget* dialog = w.optionsDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->parentWidget(), nullptr);
+        QCOMPARE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint), ontop == "1");
     }
 
     void exitWritesNothing()

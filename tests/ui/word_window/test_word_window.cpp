@@ -106,6 +106,56 @@ private slots:
         QCOMPARE(fit.labelWidth, 2100.0f);
     }
 
+    // The window is centred at its design size, 5100 x 2625 twips, and the first fit keeps its
+    // top-left corner; a first line wider than the screen is pulled back onto it sideways.
+    void firstPlacement_data()
+    {
+        QTest::addColumn<QString>("folderName");
+        QTest::addColumn<bool>("widerThanTheScreen");
+        QTest::newRow("first word") << QString() << false;
+        QTest::newRow("first line wider than the screen") << QString(400, 'w') << true;
+    }
+    void firstPlacement()
+    {
+        QFETCH(QString, folderName);
+        QFETCH(bool, widerThanTheScreen);
+        WordWindowFixture f;
+        f.installDatabase();
+        // A missing database is said with the folder's name, which no line break can split.
+        FrmShow& w = f.start(folderName.isEmpty() ? QString() : f.folder.filePath(folderName));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const double dpi = w.logicalDpiX();
+        const int top = (screen.height() - twipsToPixels(2625, dpi)) / 2;
+        const int left = (screen.width() - twipsToPixels(5100, dpi)) / 2;
+        QCOMPARE(w.width() > screen.width(), widerThanTheScreen);
+        QCOMPARE(w.pos(), QPoint(widerThanTheScreen ? screen.width() - w.width() : left, top));
+    }
+
+    // The thin frame lies on the window's edge, one device pixel wide, at every scale: the
+    // outermost pixels all of it, the next ones in none.
+    void frameLiesOnTheEdge_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) QTest::addRow("%d %%", int(scale * 100)) << scale;
+    }
+    void frameLiesOnTheEdge()
+    {
+        QFETCH(qreal, scale);
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        QImage shown((QSizeF(w.size()) * scale).toSize(), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(scale);
+        w.render(&shown);
+        const QRgb frame = w.palette().color(QPalette::Dark).rgb();
+        const int right = shown.width() - 1, bottom = shown.height() - 1, x = right / 2, y = bottom / 2;
+        const QList<QRgb> edges{shown.pixel(0, y), shown.pixel(right, y), shown.pixel(x, 0), shown.pixel(x, bottom)};
+        const QList<QRgb> within{shown.pixel(1, y), shown.pixel(right - 1, y), shown.pixel(x, 1),
+                                 shown.pixel(x, bottom - 1)};
+        QCOMPARE(edges, QList<QRgb>(4, frame));
+        QVERIFY(!within.contains(frame));
+    }
+
     // A tick paints the line once, after its handler, however much the fit changed.
     void aTickPaintsOnce()
     {

@@ -52,9 +52,11 @@ struct WordWindowFixture {
         QFile::copy(QStringLiteral(VORLIX_TEST_DB_DIR "/") + name, folder.filePath(QStringLiteral("reg.ocx")));
     }
 
-    FrmShow& make(char separator = '/')
+    // The program in `programFolder`, by default the fixture's folder.
+    FrmShow& make(char separator = '/', const QString& programFolder = {})
     {
-        ProgramLocation program{folder.path().toStdString(), "vorlix", separator};
+        ProgramLocation program{(programFolder.isEmpty() ? folder.path() : programFolder).toStdString(), "vorlix",
+                                separator};
         startup = std::make_unique<StartupSequence>(StartupServices{singleCopy,
                                                                     [this]() -> SettingsStore& {
                                                                         ++storeOpenings;
@@ -68,9 +70,9 @@ struct WordWindowFixture {
     }
 
     // Form_Load, then the word source opened, as the program starts.
-    FrmShow& start()
+    FrmShow& start(const QString& programFolder = {})
     {
-        FrmShow& w = make();
+        FrmShow& w = make('/', programFolder);
         if (w.Form_Load()) w.Data1_Open();
         return w;
     }

@@ -10,6 +10,7 @@
 #include "words/jet/jet_database.h"
 
 using vorlix::jet::Database;
+using vorlix::jet::DamagedFile;
 using vorlix::jet::JetError;
 using vorlix::jet::QueryResult;
 
@@ -112,6 +113,18 @@ private slots:
             << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
         QTest::newRow("no match") << sample("access2003-no-password.mdb") << "select * from Table1 where Data= 'Four'"
                                   << std::vector<std::string>{"ID", "Data"} << Rows{};
+        // Jet's text comparison ignores letter case.
+        QTest::newRow("= in small letters")
+            << sample("access2003-no-password.mdb") << "select * from Table1 where Data= 'two'"
+            << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
+        QTest::newRow("= in capitals") << sample("access2003-no-password.mdb")
+                                       << "select * from Table1 where Data= 'TWO'"
+                                       << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
+        QTest::newRow("like") << sample("access2003-no-password.mdb") << "select * from Table1 where Data like 't%'"
+                              << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}, {"3", "Three"}};
+        QTest::newRow("a wildcard in = is a plain character")
+            << sample("access2003-no-password.mdb") << "select * from Table1 where Data= 'T_o'"
+            << std::vector<std::string>{"ID", "Data"} << Rows{};
         QTest::newRow("jet3") << sample("access97-jet3.mdb") << "select * from Table1 "
                               << std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H", "I"}
                               << Rows{{"a", "b", "0", "0", "0", "0", "12/12/81 00:00:00", "0.0000", "0"},
@@ -184,6 +197,55 @@ private slots:
             openError(writeFile(dir, "text.mdb", "category\tenglish\tspanish\n")).startsWith("not an Access database"));
         QVERIFY(openError(writeFile(dir, "header-only.mdb", jet4.left(4096))).startsWith("damaged"));
         QVERIFY(openError(writeFile(dir, "cut.mdb", jet4.left(jet4.size() - 100))).startsWith("damaged"));
+    }
+
+    // What libmdb would hand over as blank rows, or drop, is damage: the query says where, whether
+    // or not the query's filter takes the rows. On the small word list as the word-database
+    // builder lays it out: the word table's definition on page 5, its six rows on page 6, the
+    // first of them (39 bytes) from 4057 to the page's end.
+    void damageIsReported_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("why");
+        const QString good = VORLIX_TEST_DB_DIR "/no_password.mdb";
+        const QString damaged = VORLIX_SOURCE_DIR "/tests/data/damaged/";
+        constexpr int tableDefinition = 5 * 4096;
+        constexpr int rows = 6 * 4096;
+        constexpr int spanishVariableNumber = tableDefinition + 63 + 2 * 25 + 7;
+        QTest::newRow("a column outside the rows") << good << spanishVariableNumber << QByteArray("\x00\x02", 2)
+                                                   << "table word: its column spanish lies outside its rows";
+        QTest::newRow("a row of no columns")
+            << good << rows + 4057 << QByteArray(2, '\0') << "table word: page 6, row 0 holds no columns";
+        QTest::newRow("a column offset past its row")
+            << good << rows + 4096 - 1 - 4 - 2 << QByteArray("\xC8\x00", 2)
+            << "table word: page 6, row 0 has variable-length columns outside it";
+        QTest::newRow("a row outside its page")
+            << good << rows + 14 + 2 << QByteArray("\xF0\x0F", 2) << "table word: page 6, row 1 lies outside its page";
+        // The fuzzed files' damage is in the column definitions; mended there, their rows of no
+        // columns are what is left.
+        QTest::newRow("bad-row-offsets-3") << damaged + "bad-row-offsets-3.mdb" << 0 << QByteArray()
+                                           << "table word: its column spanish lies outside its rows";
+        QTest::newRow("bad-row-offsets-3, mended")
+            << damaged + "bad-row-offsets-3.mdb" << spanishVariableNumber << QByteArray("\x02\x00", 2)
+            << "table word: page 6, row 0 holds no columns";
+    }
+    void damageIsReported()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, at);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "reg.ocx", fileBytes(file).replace(at, bytes.size(), bytes));
+        Database db(path.toStdString());
+        try {
+            db.query("select * from word where category= 'Weather'");
+            QFAIL("no DamagedFile");
+        } catch (const DamagedFile& e) {
+            QCOMPARE(QString(e.what()), "damaged Access database: " + path + " (" + why + ")");
+        }
     }
 
     void openingAndQueryingLeaveTheFileAsItWas()
