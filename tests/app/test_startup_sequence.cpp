@@ -28,7 +28,7 @@ struct Startup {
                                   ++storeOpenings;
                                   return store;
                               },
-                              settings, words, folder.path().toStdString(), '/'}};
+                              settings, words, folder.path().toStdString(), '/', std::nullopt}};
 
     Startup() { QFile::copy(QStringLiteral(VORLIX_TEST_DB_DIR "/program_password.mdb"), folder.filePath("reg.ocx")); }
 };

@@ -62,7 +62,8 @@ struct WordWindowFixture {
                                                                         ++storeOpenings;
                                                                         return store;
                                                                     },
-                                                                    settings, words, program.folder, separator});
+                                                                    settings, words, program.folder, separator,
+                                                                    std::nullopt});
         window = std::make_unique<FrmShow>(
             WordWindowServices{settings, store, *startup, startupEntry, program, [this] { ++quits; },
                                [this](const QString& target) { opened.push_back(target); }});
