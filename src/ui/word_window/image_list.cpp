@@ -5,7 +5,9 @@
 
 #include <QBitmap>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImage>
+#include <QPainter>
 
 #include "ui/word_window/images/exit.xpm"
 #include "ui/word_window/images/help.xpm"
@@ -33,21 +35,63 @@ QPixmap masked(QPixmap picture, QColor mask)
     return picture;
 }
 
+// An icon that takes its pictures apart when it is first drawn or asked about. It answers in
+// device pixels, as an icon engine must, from an icon of the two pictures made then.
+class PicturesOnDemand : public QIconEngine {
+public:
+    PicturesOnDemand(ImageList::Xpm picture, ImageList::Xpm large, QSize size, QColor mask)
+        : picture_(picture), large_(large), size_(size), mask_(mask)
+    {
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return pixmap(size, mode, state).size();
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new PicturesOnDemand(*this); }
+
+private:
+    QPixmap shown(ImageList::Xpm picture, QSize size) const
+    {
+        const QPixmap cut = masked(QPixmap(picture), mask_);
+        return cut.size() == size ? cut : cut.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    const QIcon& icon()
+    {
+        if (icon_.isNull()) {
+            icon_.addPixmap(shown(picture_, size_));
+            icon_.addPixmap(shown(large_, size_ * 2));
+        }
+        return icon_;
+    }
+
+    ImageList::Xpm picture_;
+    ImageList::Xpm large_;
+    QSize size_;
+    QColor mask_;
+    QIcon icon_;
+};
+
 }  // namespace
 
 ImageList::ImageList(QSize imageSize, QColor maskColour) : size_(imageSize), mask_(maskColour) {}
 
-QPixmap ImageList::shown(const QPixmap& picture, QSize size) const
+void ImageList::add(const std::string& key, Xpm picture, Xpm large)
 {
-    const QPixmap cut = masked(picture, mask_);
-    return cut.size() == size ? cut : cut.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-void ImageList::add(const std::string& key, const QPixmap& picture, const QPixmap& large)
-{
-    QIcon icon(shown(picture, size_));
-    icon.addPixmap(shown(large, size_ * 2));
-    icons_[key] = icon;
+    icons_[key] = QIcon(new PicturesOnDemand(picture, large, size_, mask_));
 }
 
 QPixmap ImageList::picture(const std::string& key) const
@@ -64,13 +108,13 @@ QIcon ImageList::icon(const std::string& key) const
 
 void fillMenuImages(ImageList& images)
 {
-    images.add("properties", QPixmap(properties_xpm), QPixmap(properties_32_xpm));
+    images.add("properties", properties_xpm, properties_32_xpm);
     // Drawn at 32 x 32 in the first place; the list shows it at 16 x 16 like the others.
-    images.add("exit", QPixmap(exit_xpm), QPixmap(exit_xpm));
-    images.add("site", QPixmap(site_xpm), QPixmap(site_32_xpm));
-    images.add("mail", QPixmap(mail_xpm), QPixmap(mail_32_xpm));
-    images.add("stop", QPixmap(stop_xpm), QPixmap(stop_32_xpm));
-    images.add("help", QPixmap(help_xpm), QPixmap(help_32_xpm));
+    images.add("exit", exit_xpm, exit_xpm);
+    images.add("site", site_xpm, site_32_xpm);
+    images.add("mail", mail_xpm, mail_32_xpm);
+    images.add("stop", stop_xpm, stop_32_xpm);
+    images.add("help", help_xpm, help_32_xpm);
 }
 
 QIcon programIcon()

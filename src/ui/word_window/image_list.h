@@ -13,14 +13,18 @@
 namespace vorlix {
 
 // Pictures addressed by text key, every one shown at one size, with one colour as transparent.
+// They are given as XPM data and taken apart only when first drawn: the word window's start need
+// not wait for pictures of a menu that is not open yet.
 class ImageList {
 public:
+    using Xpm = const char* const*;
+
     ImageList(QSize imageSize, QColor maskColour);
 
     // The picture is scaled to the list's size and the mask colour cut out. `large` is the same
     // picture drawn at twice the size, for screens of more device pixels than logical ones: there
     // it is drawn down instead of the small one blurred up.
-    void add(const std::string& key, const QPixmap& picture, const QPixmap& large);
+    void add(const std::string& key, Xpm picture, Xpm large);
     // A null pixmap for an unknown key.
     QPixmap picture(const std::string& key) const;
     // The picture and its large version, for the screen to draw from at the list's size; a null
@@ -29,8 +33,6 @@ public:
     QSize imageSize() const { return size_; }
 
 private:
-    QPixmap shown(const QPixmap& picture, QSize size) const;
-
     QSize size_;
     QColor mask_;
     std::map<std::string, QIcon> icons_;
