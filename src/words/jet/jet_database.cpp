@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <strings.h>
 
 #include "words/jet/jet_file_check.h"
 #include "words/jet/jet_header.h"
@@ -87,17 +88,97 @@ void releaseWhereClause(MdbSQL* sql)
     sql->sarg_stack = nullptr;
 }
 
+bool isTextComparison(const MdbSargNode* node)
+{
+    return node->col && node->val_type == MDB_TEXT &&
+           (node->col->col_type == MDB_TEXT || node->col->col_type == MDB_MEMO);
+}
+
 // Jet compares text without regard to letter case: rows whose category reads "weather" belong to
 // 'Weather'. libmdbsql's = is exact; its ILIKE is Jet's comparison, with LIKE's wildcards, so an
 // equality whose text holds none of them becomes one, and so does a LIKE.
 int compareTextWithoutCase(MdbSargNode* node, gpointer)
 {
-    const bool onText =
-        node->col && node->val_type == MDB_TEXT && (node->col->col_type == MDB_TEXT || node->col->col_type == MDB_MEMO);
     const bool plainEquality = node->op == MDB_EQUAL && !std::strpbrk(node->value.s, "%_");
-    if (onText && (plainEquality || node->op == MDB_LIKE)) node->op = MDB_ILIKE;
+    if (isTextComparison(node) && (plainEquality || node->op == MDB_LIKE)) node->op = MDB_ILIKE;
     return 0;  // on through the whole tree
 }
+
+bool isAscii(const char* text)
+{
+    return std::all_of(text, text + std::strlen(text), [](unsigned char c) { return c < 0x80; });
+}
+
+// Text the way Jet compares it: letter case folded away.
+std::string folded(const char* text)
+{
+    if (isAscii(text)) {
+        std::string ascii(text);
+        for (char& letter : ascii) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+        return ascii;
+    }
+    gchar* unicode = g_utf8_casefold(text, -1);
+    std::string result(unicode);
+    g_free(unicode);
+    return result;
+}
+
+// Whether `text` folds to `foldedText`. ASCII, which most words are, is compared as it stands.
+bool foldsTo(const char* text, const std::string& foldedText)
+{
+    if (!isAscii(text)) return folded(text) == foldedText;
+    const size_t length = std::strlen(text);
+    if (length != foldedText.size()) return false;
+    for (size_t i = 0; i < length; ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != static_cast<unsigned char>(foldedText[i]))
+            return false;
+    }
+    return true;
+}
+
+// The text equalities a row must meet (at the top of the where clause, or under AND), compared
+// here instead of by libmdbsql's ILIKE, which folds both texts anew for every row and doubles the
+// time a category of 100,000 rows takes. A comparison anywhere else stays libmdbsql's.
+class TextEqualities {
+public:
+    // Takes the equalities on columns the query selects out of `tree`, which then holds true for
+    // them; `selected` are the query's columns, in order.
+    TextEqualities(MdbSargNode* tree, const std::vector<const char*>& selected)
+    {
+        if (tree) take(tree, selected);
+    }
+
+    bool met(Fields row) const
+    {
+        return std::all_of(required_.begin(), required_.end(),
+                           [&row](const Required& r) { return foldsTo(row[r.field], r.text); });
+    }
+
+private:
+    struct Required {
+        size_t field;
+        std::string text;  // folded
+    };
+
+    void take(MdbSargNode* node, const std::vector<const char*>& selected)
+    {
+        if (node->op == MDB_AND) {
+            take(node->left, selected);
+            take(node->right, selected);
+            return;
+        }
+        if (node->op != MDB_EQUAL || !isTextComparison(node)) return;
+        const auto column = std::find_if(selected.begin(), selected.end(),
+                                         [node](const char* name) { return !strcasecmp(name, node->col->name); });
+        if (column == selected.end()) return;
+        required_.push_back({static_cast<size_t>(column - selected.begin()), folded(node->value.s)});
+        // libmdbsql takes a comparison of no column for a constant, its value.
+        node->col = nullptr;
+        node->value.i = 1;
+    }
+
+    std::vector<Required> required_;
+};
 
 // What libmdb will rely on when it takes the rows of `table` apart; throws DamagedFile where the
 // table's definition gives it no sound ground: a column that lies outside every row.
@@ -298,8 +379,6 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
         const std::string why = mdb_sql_has_error(q) ? mdb_sql_last_error(q) : "syntax error";
         throw JetError("the query failed: " + why);
     }
-    if (q->cur_table->sarg_tree) mdb_sql_walk_tree(q->cur_table->sarg_tree, compareTextWithoutCase, nullptr);
-
     // A count is answered from a table of libmdb's own making, with no pages to check.
     MdbTableDef& table = *q->cur_table;
     const auto damaged = [this](const std::string& why) { return impl_->damaged(why); };
@@ -313,11 +392,17 @@ void Database::select(const std::string& sql, const std::function<void(Fields)>&
         names.push_back(static_cast<MdbSQLColumn*>(g_ptr_array_index(q->columns, i))->name);
     }
     onColumns(names);
+    // Only a scan of every row lets them be taken out of the where clause: libmdb may have chosen
+    // an index for the clause as it stands, and a "top" counts the rows the clause lets through.
+    const bool everyRow = table.strategy == MDB_TABLE_SCAN && q->limit == -1;
+    const TextEqualities required(everyRow ? table.sarg_tree : nullptr, names);
+    if (table.sarg_tree) mdb_sql_walk_tree(table.sarg_tree, compareTextWithoutCase, nullptr);
     // A successful select has bound every column to a text buffer in q->bound_values already.
     const Fields values(reinterpret_cast<const char* const*>(q->bound_values->pdata), q->num_columns);
     if (scan && !scan->release()) return;
     for (;;) {
-        while (mdb_sql_fetch_row(q, &table)) onRow(values);
+        while (mdb_sql_fetch_row(q, &table))
+            if (required.met(values)) onRow(values);
         if (!scan || !scan->release()) return;
     }
 }

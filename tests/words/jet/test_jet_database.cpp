@@ -120,6 +120,9 @@ private slots:
         QTest::newRow("= in capitals") << sample("access2003-no-password.mdb")
                                        << "select * from Table1 where Data= 'TWO'"
                                        << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}};
+        QTest::newRow("= beyond ASCII") << sample("access2003-unicode-compressed.mdb")
+                                        << "select * from [Table] where Unicode= 'мИР'"
+                                        << std::vector<std::string>{"ID", "Unicode"} << Rows{{"3", "Мир"}};
         QTest::newRow("like") << sample("access2003-no-password.mdb") << "select * from Table1 where Data like 't%'"
                               << std::vector<std::string>{"ID", "Data"} << Rows{{"2", "Two"}, {"3", "Three"}};
         QTest::newRow("a wildcard in = is a plain character")
