@@ -117,10 +117,7 @@ std::string folded(const char* text)
         for (char& letter : ascii) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
         return ascii;
     }
-    gchar* unicode = g_utf8_casefold(text, -1);
-    std::string result(unicode);
-    g_free(unicode);
-    return result;
+    return caseFolded(text);
 }
 
 // Whether `text` folds to `foldedText`. ASCII, which most words are, is compared as it stands.
