@@ -3,6 +3,8 @@
 
 #include "words/categories.h"
 
+#include <algorithm>
+
 namespace vorlix {
 
 const std::array<Category, kCategoryCount> kCategories = {{
@@ -49,6 +51,13 @@ std::optional<int> categoryNumber(std::string_view guage)
 int effectiveCategory(std::string_view guage)
 {
     return categoryNumber(guage).value_or(kFirstRunCategory);
+}
+
+bool sameCategory(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::string shownCaption(const Category& category)

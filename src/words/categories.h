@@ -32,6 +32,11 @@ std::optional<int> categoryNumber(std::string_view guage);
 // category, so the query never compares against an empty filter.
 int effectiveCategory(std::string_view guage);
 
+// Whether two texts name the same category, as the program compares them wherever it meets one
+// (the word reader's query, the word-list builder): ASCII letters without regard to letter case,
+// every other byte as it stands. The categories' own names are ASCII.
+bool sameCategory(std::string_view a, std::string_view b);
+
 // The caption as shown on screen: "&&" becomes "&".
 std::string shownCaption(const Category& category);
 

@@ -33,12 +33,4 @@ std::string pathLibmdbCanOpen(const std::string& path)
     return path;  // file names are bytes here, UTF-8 by convention
 }
 
-std::string caseFolded(const char* utf8)
-{
-    gchar* folded = g_utf8_casefold(utf8, -1);
-    std::string result(folded);
-    g_free(folded);
-    return result;
-}
-
 }  // namespace vorlix::jet

@@ -65,18 +65,6 @@ std::string pathLibmdbCanOpen(const std::string& path)
     return plain.empty() ? path : plain;
 }
 
-std::string caseFolded(const char* utf8)
-{
-    const std::wstring text = wideFromUtf8(utf8);
-    if (text.empty()) return std::string();
-    const int length = static_cast<int>(text.size());
-    std::wstring lower(text.size(), L'\0');
-    if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.c_str(), length, lower.data(), length, nullptr,
-                      nullptr, 0) != length)
-        return utf8;
-    return utf8FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(lower.data()), lower.size()));
-}
-
 }  // namespace vorlix::jet
 
 namespace {

@@ -21,8 +21,4 @@ void decodeTextAsUtf8(MdbHandle* mdb, int jetVersion);
 // The UTF-8 `path` as mdb_open() takes it: it opens files by a path in the system's encoding.
 std::string pathLibmdbCanOpen(const std::string& path);
 
-// UTF-8 text with its letter case folded away, as Jet compares text. libmdb's glib stand-in,
-// where it has no glib, lowers ASCII letters alone.
-std::string caseFolded(const char* utf8);
-
 }  // namespace vorlix::jet
