@@ -100,7 +100,7 @@ release() {
 
 # compare FIRST SECOND: every file of FIRST's release against SECOND's, and each file of the zips.
 compare() {
-  local first="$1" second="$2" file same=0
+  local first="$1" second="$2" file status=0
   for file in "$first"/*; do
     file="$(basename "$file")"
     if cmp -s "$first/$file" "$second/$file"; then
@@ -108,7 +108,7 @@ compare() {
       continue
     fi
     echo "DIFFERENT  $file"
-    same=1
+    status=1  # a difference fails the check
     case "$file" in
       *.zip)
         local a b
@@ -119,7 +119,7 @@ compare() {
         ;;
     esac
   done
-  return "$same"
+  return "$status"
 }
 
 check() {

@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
                     // Exit ends at once: no save, no dialog unloads. The system lets the
                     // single-copy lock go with the process.
                     [] { std::_Exit(0); }, [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); }});
-    if (!window.Form_Load()) return 0;
+    window.Form_Load();
     window.Data1_Open();
     singleCopy.onActivation([&window] { window.activate(); });
     // For timing a start from outside: the program ends once the first line has been painted.

@@ -110,7 +110,6 @@ private:
     void syncPosition();
 
     WordWindowServices services_;
-    // Where the word database lies: the program's folder, or the user's own (word_query.h).
     bool noticeShown_ = false;
     bool hasWords_ = false;
     QString startNotice_;

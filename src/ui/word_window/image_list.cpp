@@ -94,12 +94,6 @@ void ImageList::add(const std::string& key, Xpm picture, Xpm large)
     icons_[key] = QIcon(new PicturesOnDemand(picture, large, size_, mask_));
 }
 
-QPixmap ImageList::picture(const std::string& key) const
-{
-    const auto found = icons_.find(key);
-    return found == icons_.end() ? QPixmap() : found->second.pixmap(size_, 1.0);
-}
-
 QIcon ImageList::icon(const std::string& key) const
 {
     const auto found = icons_.find(key);

@@ -25,12 +25,9 @@ public:
     // picture drawn at twice the size, for screens of more device pixels than logical ones: there
     // it is drawn down instead of the small one blurred up.
     void add(const std::string& key, Xpm picture, Xpm large);
-    // A null pixmap for an unknown key.
-    QPixmap picture(const std::string& key) const;
     // The picture and its large version, for the screen to draw from at the list's size; a null
     // icon for an unknown key.
     QIcon icon(const std::string& key) const;
-    QSize imageSize() const { return size_; }
 
 private:
     QSize size_;

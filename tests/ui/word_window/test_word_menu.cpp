@@ -43,7 +43,7 @@ private slots:
                                                           {w.mnuhelp, "help"},  {w.mnuwebsite, "site"},
                                                           {w.mnuemail, "mail"}, {w.mnuquit, "exit"}};
         for (const auto& [item, key] : byKey) {
-            const QPixmap picture = w.Images.picture(key);
+            const QPixmap picture = w.Images.icon(key).pixmap(QSize(16, 16), 1.0);
             QVERIFY2(!picture.isNull(), key);
             QCOMPARE(picture.size(), QSize(16, 16));
             // The mask colour is cut out: what is left of it is transparent, and nothing else is.
@@ -71,7 +71,7 @@ private slots:
                      plain(large.scaled(24, 24, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
         }
         QVERIFY(w.link->icon().isNull() && w.link2->icon().isNull());
-        QVERIFY(w.Images.picture("nothing").isNull());
+        QVERIFY(w.Images.icon("nothing").isNull());
     }
 
     void pauseAndContinue()
