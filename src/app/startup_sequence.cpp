@@ -11,10 +11,9 @@ bool StartupSequence::run()
 {
     if (ran_) return running_;
     ran_ = true;
-    if (services_.singleCopy.anotherCopyRuns()) {
-        services_.singleCopy.activateRunningCopy();
-        return false;
-    }
+    // A copy that does not answer cannot bring a window forward: this one starts instead of ending
+    // with none on the screen.
+    if (services_.singleCopy.anotherCopyRuns() && services_.singleCopy.activateRunningCopy()) return false;
     running_ = true;
 
     SettingsStore& store = services_.openStore();

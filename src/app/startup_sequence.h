@@ -36,8 +36,8 @@ class StartupSequence {
 public:
     explicit StartupSequence(StartupServices services) : services_(std::move(services)) {}
 
-    // Runs once; later calls give the first answer. False when another copy runs: it has been
-    // asked to the front, and this copy has opened, read and written nothing and started nothing.
+    // Runs once; later calls give the first answer. False when another copy runs and has been
+    // asked to the front: this copy has opened, read and written nothing and started nothing.
     bool run();
     // After run: whether the first-run values, where they were needed, reached the store.
     bool settingsSaved() const { return saved_; }

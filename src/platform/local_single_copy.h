@@ -12,10 +12,10 @@
 namespace vorlix {
 
 // The single copy by the system's own means, so that it is kept before the toolkit starts: a lock
-// that the system lets go when its process ends, however it ends (a lock file in the user's
-// runtime folder on Linux, a named mutex in the user's session namespace on Windows); and a way
-// for a later copy to ask the running one to come to the front (a local socket beside the lock;
-// a hidden window found by its title).
+// that the system lets go when its process ends, however it ends (a lock file in a folder of the
+// user's alone on Linux, a named mutex in the user's session namespace on Windows); and a way for a
+// later copy to ask the running one to come to the front (a local socket beside the lock; a hidden
+// window found by its title), there from the moment the lock is taken.
 class LocalSingleCopy : public SingleCopy {
 public:
     // `key` names the settings store guarded; copies with different keys never meet.
@@ -25,10 +25,9 @@ public:
     LocalSingleCopy& operator=(const LocalSingleCopy&) = delete;
 
     bool anotherCopyRuns() override;
-    // Waits a bounded time for the running copy to listen, as it may have only just started.
-    void activateRunningCopy() override;
-    // In the running copy, once its window is shown: from then on a later copy's request runs
-    // `activate` on the user-interface thread, from the event loop.
+    bool activateRunningCopy() override;
+    // In the running copy, once its window is shown: a later copy's request, also one made before,
+    // runs `activate` on the user-interface thread, from the event loop.
     void onActivation(std::function<void()> activate);
 
 private:

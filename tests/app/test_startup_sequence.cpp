@@ -48,42 +48,47 @@ class TestStartupSequence : public QObject {
     Q_OBJECT
 private slots:
     // What the store sees, in order, and which query the word reader was started on; none for a
-    // copy that is not to run.
+    // copy that is not to run. A copy whose place is held by one that does not answer runs.
     void theStoreIsReadOnlyByTheRunningCopyAndAfterItsFirstRunValues_data()
     {
         QTest::addColumn<bool>("anotherCopy");
+        QTest::addColumn<bool>("answers");
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QStringList>("operations");
         QTest::addColumn<QString>("query");
-        QTest::newRow("another copy runs") << true << QStringList() << QStringList() << QString();
-        QTest::newRow("first run") << false << QStringList()
-                                   << QStringList{"get xxx",   "set n",     "set psave", "set ssave",
-                                                  "set ontop", "set guage", "set mark",  "set xxx"} +
-                                          kLoad
-                                   << "select * from word where category= 'Weather'";
-        QTest::newRow("earlier run") << false << QStringList{"xxx=1", "guage=0"} << QStringList{"get xxx"} + kLoad
-                                     << "select * from word ";
+        const QStringList firstRun =
+            QStringList{"get xxx", "set n", "set psave", "set ssave", "set ontop", "set guage", "set mark", "set xxx"} +
+            kLoad;
+        const QString weather = "select * from word where category= 'Weather'";
+        QTest::newRow("another copy runs") << true << true << QStringList() << QStringList() << QString();
+        QTest::newRow("another copy does not answer") << true << false << QStringList() << firstRun << weather;
+        QTest::newRow("first run") << false << false << QStringList() << firstRun << weather;
+        QTest::newRow("earlier run") << false << false << QStringList{"xxx=1", "guage=0"}
+                                     << QStringList{"get xxx"} + kLoad << "select * from word ";
     }
     void theStoreIsReadOnlyByTheRunningCopyAndAfterItsFirstRunValues()
     {
         QFETCH(bool, anotherCopy);
+        QFETCH(bool, answers);
         QFETCH(QStringList, stored);
         QFETCH(QStringList, operations);
         QFETCH(QString, query);
         Startup start;
         start.singleCopy.another = anotherCopy;
+        start.singleCopy.answers = answers;
         for (const QString& value : stored)
             start.store.values[value.section('=', 0, 0).toStdString()] = value.section('=', 1).toStdString();
 
-        QCOMPARE(start.sequence.run(), !anotherCopy);
+        const bool runs = !(anotherCopy && answers);
+        QCOMPARE(start.sequence.run(), runs);
         QCOMPARE(start.singleCopy.activations, anotherCopy ? 1 : 0);
-        QCOMPARE(start.storeOpenings, anotherCopy ? 0 : 1);
+        QCOMPARE(start.storeOpenings, runs ? 1 : 0);
         QCOMPARE(operationsOf(start.store), operations);
         QVERIFY(start.sequence.settingsSaved());
         // The reader is already at work on the category the settings name, before any window.
-        QCOMPARE(start.words.loading(), !anotherCopy);
+        QCOMPARE(start.words.loading(), runs);
         QCOMPARE(QString::fromStdString(start.words.RecordSource), query);
-        if (!anotherCopy) QVERIFY2(start.words.Refresh(), start.words.detail().c_str());
+        if (runs) QVERIFY2(start.words.Refresh(), start.words.detail().c_str());
     }
 
     // The program runs the sequence before the window exists; the window's Form_Load must not

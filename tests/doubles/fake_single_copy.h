@@ -7,13 +7,19 @@
 
 namespace vorlix::test {
 
-// A single copy whose answer the test sets, and which counts the activations asked of it.
+// A single copy whose answers the test sets, and which counts the activations asked of it.
 class FakeSingleCopy : public SingleCopy {
 public:
     bool another = false;
+    // Whether the other copy takes the request.
+    bool answers = true;
     int activations = 0;
     bool anotherCopyRuns() override { return another; }
-    void activateRunningCopy() override { ++activations; }
+    bool activateRunningCopy() override
+    {
+        ++activations;
+        return answers;
+    }
 };
 
 }  // namespace vorlix::test

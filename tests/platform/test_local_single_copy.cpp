@@ -7,6 +7,15 @@
 
 #include "platform/local_single_copy.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "platform/linux/private_folder.h"
+#endif
+
 using namespace vorlix;
 
 namespace {
@@ -34,17 +43,30 @@ auto setVariable(const char* name, const QString& value)
 class TestLocalSingleCopy : public QObject {
     Q_OBJECT
 private slots:
+    void init()
+    {
+        // Every copy here keeps its lock in the test's own folders, never in the machine's.
+        QVERIFY(home_.isValid());
+        qputenv("XDG_RUNTIME_DIR", home_.filePath(QStringLiteral("run")).toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", home_.filePath(QStringLiteral("cache")).toLocal8Bit());
+        QVERIFY(QDir().mkpath(home_.filePath(QStringLiteral("run"))));
+        QVERIFY(QFile::setPermissions(home_.filePath(QStringLiteral("run")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+
+    // The running copy answers from the moment it holds the lock; its window comes forward once it
+    // is there.
     void secondCopyActivatesTheFirst()
     {
         const std::string key = uniqueKey();
         LocalSingleCopy first(key);
         QVERIFY(!first.anotherCopyRuns());
-        int activated = 0;
-        first.onActivation([&activated] { ++activated; });
 
         LocalSingleCopy second(key);
         QVERIFY(second.anotherCopyRuns());
-        second.activateRunningCopy();
+        QVERIFY(second.activateRunningCopy());
+        int activated = 0;
+        first.onActivation([&activated] { ++activated; });
         QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
         QTest::qWait(100);
         QCOMPARE(activated, 1);
@@ -69,15 +91,37 @@ private slots:
         QVERIFY(!next.anotherCopyRuns());
     }
 
+    // Whatever holds the lock without answering (a process stopped, or not the program at all),
+    // the later copy is told so within a bounded wait, and starts.
+    void aLockNobodyAnswersForLetsTheCopyStart()
+    {
+        const std::string key = uniqueKey();
+        const std::string name = "vorlix1.0-" + key;
+#ifdef _WIN32
+        const HANDLE held =
+            CreateMutexW(nullptr, FALSE, QString::fromStdString("Local\\" + name).toStdWString().c_str());
+        QVERIFY(held);
+        const auto release = qScopeGuard([held] { CloseHandle(held); });
+#else
+        QFile lock(home_.filePath(QStringLiteral("run/%1.lock").arg(QString::fromStdString(name))));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QCOMPARE(flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
+#endif
+        LocalSingleCopy later(key);
+        QVERIFY(later.anotherCopyRuns());
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(!later.activateRunningCopy());
+        QVERIFY(took.elapsed() < 10000);
+    }
+
 #ifndef _WIN32
     // A copy killed outright leaves its lock file and socket behind: only a live process holds
     // the lock, and the socket is made anew.
     void filesLeftByADeadCopyDoNotBlock()
     {
-        QTemporaryDir runtime;
-        const auto runtimeFolder = setVariable("XDG_RUNTIME_DIR", runtime.path());
         const std::string key = uniqueKey();
-        const QString left = runtime.filePath(QStringLiteral("vorlix1.0-%1").arg(QString::fromStdString(key)));
+        const QString left = home_.filePath(QStringLiteral("run/vorlix1.0-%1").arg(QString::fromStdString(key)));
         for (const QString& suffix : {QStringLiteral(".lock"), QStringLiteral(".socket")}) {
             QFile file(left + suffix);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -89,62 +133,95 @@ private slots:
         afterCrash.onActivation([&activated] { ++activated; });
         LocalSingleCopy later(key);
         QVERIFY(later.anotherCopyRuns());
-        later.activateRunningCopy();
+        QVERIFY(later.activateRunningCopy());
         QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
+    }
+
+    // The lock and the socket go only into a folder that is the user's alone: one others may enter,
+    // a link, or one of another user's is not used.
+    void onlyAFolderOfTheUsersAloneHoldsTheLock_data()
+    {
+        QTest::addColumn<QString>("make");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("the user's alone") << "mkdir -m 700 F" << false << true;
+        QTest::newRow("others may enter") << "mkdir -m 755 F" << false << false;
+        QTest::newRow("others may write") << "mkdir -m 1777 F" << false << false;
+        QTest::newRow("a link to the user's own") << "mkdir -m 700 G && ln -s G F" << false << false;
+        QTest::newRow("another user's") << "mkdir -m 700 F" << true << false;
+    }
+    void onlyAFolderOfTheUsersAloneHoldsTheLock()
+    {
+        QFETCH(QString, make);
+        QFETCH(bool, otherOwner);
+        QFETCH(bool, used);
+        QTemporaryDir dir;
+        QCOMPARE(QProcess::execute(QStringLiteral("sh"), {"-c", "cd '" + dir.path() + "' && " + make}), 0);
+        const int folder = openPrivateFolder(dir.filePath(QStringLiteral("F")).toStdString(), geteuid() + otherOwner);
+        QCOMPARE(folder >= 0, used);
+        if (folder >= 0) close(folder);
     }
 #endif
 
-    void activatingWithNoListenerGivesUp()
+    // The lock belongs to the user, not to the temporary folder a start was given: two copies of
+    // one user meet wherever their folders are, the one brings the other forward, and a runtime
+    // folder that is not the user's alone is passed over for one that is.
+    void copiesOfOneUserMeetWhateverTheirFolders_data()
     {
-        // A lock held with nobody listening (a copy still starting, or hung): the later copy
-        // waits a bounded time and ends all the same.
-        const std::string key = uniqueKey();
-        LocalSingleCopy starting(key);
-        QVERIFY(!starting.anotherCopyRuns());
-        LocalSingleCopy later(key);
-        QVERIFY(later.anotherCopyRuns());
-        QElapsedTimer took;
-        took.start();
-        later.activateRunningCopy();
-        QVERIFY(took.elapsed() < 10000);
-    }
-
-    // The lock belongs to the user's log-on, not to the temporary folder a start was given.
-    void copiesOfOneUserMeetWhateverTheirTemporaryFolder_data()
-    {
-        QTest::addColumn<bool>("runtimeFolderSet");
+        QTest::addColumn<QString>("runtimeFolder");
         QTest::addColumn<bool>("otherRuntimeFolder");
         QTest::addColumn<bool>("otherTemporaryFolder");
         QTest::addColumn<bool>("meet");
-        QTest::newRow("another temporary folder") << true << false << true << true;
+        QTest::newRow("another temporary folder") << "run" << false << true << true;
 #ifndef _WIN32
-        QTest::newRow("another runtime folder") << true << true << false << false;
-        // Both take Qt's stand-in for the runtime folder.
-        QTest::newRow("no runtime folder") << false << false << false << true;
+        QTest::newRow("another runtime folder") << "run" << true << false << false;
+        QTest::newRow("no runtime folder") << QString() << false << true << true;
+        QTest::newRow("a runtime folder others may enter") << "shared" << false << true << true;
+        QTest::newRow("a long runtime folder path") << QString(150, u'r') << false << false << true;
 #endif
     }
-    void copiesOfOneUserMeetWhateverTheirTemporaryFolder()
+    void copiesOfOneUserMeetWhateverTheirFolders()
     {
-        QFETCH(bool, runtimeFolderSet);
+        QFETCH(QString, runtimeFolder);
         QFETCH(bool, otherRuntimeFolder);
         QFETCH(bool, otherTemporaryFolder);
         QFETCH(bool, meet);
-        QTemporaryDir runtime[2], temporary[2];
+        for (const QString& folder : {runtimeFolder, runtimeFolder + "2"}) {
+            if (runtimeFolder.isEmpty()) break;
+            QVERIFY(QDir().mkpath(home_.filePath(folder)));
+            const bool shared = runtimeFolder == "shared";
+            QVERIFY(QFile::setPermissions(home_.filePath(folder),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              (shared ? QFile::ReadOther | QFile::ExeOther : QFile::Permissions())));
+        }
+        QTemporaryDir temporary[2];
         // The copy's folders, as its environment gives them.
-        auto startCopy = [&](const std::string& key, int runtimeIndex, int temporaryIndex) {
-            const auto folder =
-                setVariable("XDG_RUNTIME_DIR", runtimeFolderSet ? runtime[runtimeIndex].path() : QString());
-            const QString temporaryFolder = temporary[temporaryIndex].path();
+        auto startCopy = [&](const std::string& key, bool otherRuntime, bool otherTemporary) {
+            const auto runtime = setVariable(
+                "XDG_RUNTIME_DIR",
+                runtimeFolder.isEmpty() ? QString() : home_.filePath(runtimeFolder + (otherRuntime ? "2" : "")));
+            const QString temporaryFolder = temporary[otherTemporary].path();
             const auto tmpdir = setVariable("TMPDIR", temporaryFolder), tmp = setVariable("TMP", temporaryFolder),
                        temp = setVariable("TEMP", temporaryFolder);
-            return std::make_unique<LocalSingleCopy>(key);
+            auto copy = std::make_unique<LocalSingleCopy>(key);
+            // The folders are looked at here.
+            copy->anotherCopyRuns();
+            return copy;
         };
         const std::string key = uniqueKey();
-        const auto first = startCopy(key, 0, 0);
-        QVERIFY(!first->anotherCopyRuns());
-        const auto second = startCopy(key, otherRuntimeFolder ? 1 : 0, otherTemporaryFolder ? 1 : 0);
+        const auto first = startCopy(key, false, false);
+        int activated = 0;
+        first->onActivation([&activated] { ++activated; });
+        const auto second = startCopy(key, otherRuntimeFolder, otherTemporaryFolder);
         QCOMPARE(second->anotherCopyRuns(), meet);
+        if (runtimeFolder == "shared") QVERIFY(QDir(home_.filePath(runtimeFolder)).isEmpty());
+        if (!meet) return;
+        QVERIFY(second->activateRunningCopy());
+        QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
     }
+
+private:
+    QTemporaryDir home_;
 };
 
 QTEST_GUILESS_MAIN(TestLocalSingleCopy)

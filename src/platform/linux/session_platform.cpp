@@ -6,6 +6,9 @@
 
 #include <cstdlib>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace vorlix {
 
 std::optional<std::string> environmentVariable(const char* name)
@@ -13,6 +16,15 @@ std::optional<std::string> environmentVariable(const char* name)
     const char* value = std::getenv(name);
     if (!value || !*value) return std::nullopt;
     return value;
+}
+
+std::string xdgBaseFolder(const char* variable, const char* underHome)
+{
+    // The rules treat a relative path as unset.
+    if (const auto folder = environmentVariable(variable); folder && folder->front() == '/') return *folder;
+    const passwd* user = getpwuid(geteuid());
+    const std::string home = environmentVariable("HOME").value_or(user ? user->pw_dir : "");
+    return home + "/" + underHome;
 }
 
 std::optional<std::string> qtPlatformForSession(const EnvironmentLookup& variable)

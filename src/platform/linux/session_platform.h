@@ -13,6 +13,10 @@ namespace vorlix {
 using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
 std::optional<std::string> environmentVariable(const char* name);
 
+// A base folder of the user's, as freedesktop.org's base-directory rules give it: `variable` when
+// it holds an absolute path, else `underHome` in the home folder ("XDG_CACHE_HOME", ".cache").
+std::string xdgBaseFolder(const char* variable, const char* underHome);
+
 // The Qt platform plugin the word window asks for in this session, or none where Qt's own choice
 // stands. A native Wayland window can neither keep itself above other windows nor place itself,
 // and the word window does both; so in a Wayland session that also offers X11 (XWayland sets

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 kestry
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QDir>
-#include <QtGlobal>
-
+#include "platform/linux/session_platform.h"
 #include "platform/platform.h"
 
 namespace vorlix {
@@ -12,11 +10,7 @@ namespace vorlix {
 // user's data, where freedesktop.org's base-directory rules put it.
 std::optional<std::string> userWordDatabaseFolder()
 {
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    // The rules treat a relative $XDG_DATA_HOME as unset.
-    if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
-        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    return (dataHome + QStringLiteral("/vorlix")).toStdString();
+    return xdgBaseFolder("XDG_DATA_HOME", ".local/share") + "/vorlix";
 }
 
 }  // namespace vorlix

@@ -10,19 +10,12 @@
 #include <QStringDecoder>
 #include <QtGlobal>
 
+#include "platform/linux/session_platform.h"
 #include "platform/platform.h"
 
 namespace vorlix {
 
 namespace {
-
-// freedesktop.org's base-directory rules treat a relative $XDG_CONFIG_HOME as unset.
-QString configHome()
-{
-    const QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!fromEnvironment.isEmpty() && QDir::isAbsolutePath(fromEnvironment)) return fromEnvironment;
-    return QDir::homePath() + QStringLiteral("/.config");
-}
 
 bool isUtf8(const std::string& text)
 {
@@ -77,8 +70,8 @@ std::optional<std::string> autostartDesktopEntry(const std::string& executablePa
 }
 
 XdgStartupEntry::XdgStartupEntry()
-    : filePath_(configHome() + QStringLiteral("/autostart/") + QString::fromLatin1(kStartupEntryName) +
-                QStringLiteral(".desktop"))
+    : filePath_(QString::fromStdString(xdgBaseFolder("XDG_CONFIG_HOME", ".config")) + QStringLiteral("/autostart/") +
+                QString::fromLatin1(kStartupEntryName) + QStringLiteral(".desktop"))
 {
 }
 

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -35,6 +36,8 @@ struct LocalSingleCopy::System {
     HANDLE mutex = nullptr;
     HWND window = nullptr;
     std::function<void()> activate;
+    // A request came before the word window was there to come forward.
+    bool requested = false;
 
     ~System()
     {
@@ -47,7 +50,24 @@ struct LocalSingleCopy::System {
         if (message != kActivate) return DefWindowProcW(window, message, wParam, lParam);
         auto* self = reinterpret_cast<System*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self && self->activate) self->activate();
+        if (self && !self->activate) self->requested = true;
         return 0;
+    }
+
+    // A message-only window: never shown, found by its title, served by the event loop of the
+    // thread that made it, the user-interface thread. Messages posted to it before that loop runs
+    // wait in the thread's queue.
+    void listen(const std::wstring& title)
+    {
+        const HINSTANCE module = GetModuleHandleW(nullptr);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &windowProcedure;
+        windowClass.hInstance = module;
+        windowClass.lpszClassName = kWindowClass;
+        // A second registration in the same process fails harmlessly: the class is there.
+        RegisterClassW(&windowClass);
+        window = CreateWindowExW(0, kWindowClass, title.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, nullptr);
+        if (window) SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
 };
 
@@ -74,10 +94,11 @@ bool LocalSingleCopy::anotherCopyRuns()
     }
     // The system closes it when the process ends, however it ends: no lock is ever left behind.
     system_->mutex = mutex;
+    system_->listen(wide(name_));
     return false;
 }
 
-void LocalSingleCopy::activateRunningCopy()
+bool LocalSingleCopy::activateRunningCopy()
 {
     const std::wstring title = wide(name_);
     const auto giveUp = std::chrono::steady_clock::now() + kFindTimeout;
@@ -87,30 +108,17 @@ void LocalSingleCopy::activateRunningCopy()
             DWORD processId = 0;
             GetWindowThreadProcessId(running, &processId);
             AllowSetForegroundWindow(processId);
-            PostMessageW(running, kActivate, 0, 0);
-            return;
+            if (PostMessageW(running, kActivate, 0, 0)) return true;
         }
         std::this_thread::sleep_for(kFindRetry);
     } while (std::chrono::steady_clock::now() < giveUp);
+    return false;
 }
 
 void LocalSingleCopy::onActivation(std::function<void()> activate)
 {
-    if (!system_->mutex || system_->window) return;
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &System::windowProcedure;
-    windowClass.hInstance = module;
-    windowClass.lpszClassName = kWindowClass;
-    // A second registration in the same process fails harmlessly: the class is there.
-    RegisterClassW(&windowClass);
-    // A message-only window: never shown, found by its title, served by the event loop of the
-    // thread that made it, which is the user-interface thread.
-    system_->window =
-        CreateWindowExW(0, kWindowClass, wide(name_).c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, nullptr);
-    if (!system_->window) return;
     system_->activate = std::move(activate);
-    SetWindowLongPtrW(system_->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(system_.get()));
+    if (std::exchange(system_->requested, false)) system_->activate();
 }
 
 }  // namespace vorlix
