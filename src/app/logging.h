@@ -9,8 +9,9 @@ namespace vorlix {
 
 // What a one-line notice in the word window cannot carry, for whoever looks into a problem.
 // Silent unless switched on, e.g. QT_LOGGING_RULES="vorlix.*.debug=true":
-//   vorlix.words     the word reader: how it ended, why it was ended, its own error output
-//   vorlix.settings  which settings file is used, and why a write failed
+//   vorlix.words     the word reader: how it ended, why it was ended; its own error output is
+//                    then passed on to the program's
+//   vorlix.settings  which settings file is used, why a write failed, where no lock can be kept
 Q_DECLARE_LOGGING_CATEGORY(wordsLog)
 Q_DECLARE_LOGGING_CATEGORY(settingsLog)
 

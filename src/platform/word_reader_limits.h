@@ -29,9 +29,13 @@ public:
 
     // False when the reader could not be held; it must then not be given a file.
     bool hold(int64_t processId);
+    // A handle that becomes readable once the held reader has ended, so that an event loop can
+    // have it reaped at once; -1 where nothing is left of an ended process to reap.
+    int endNotice() const { return ended_; }
 
 private:
     void* job_ = nullptr;
+    int ended_ = -1;
 };
 
 // A reader may use at most this much memory; rows are written as they are read, so it needs

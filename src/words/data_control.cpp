@@ -40,7 +40,10 @@ bool DataControl::Refresh()
     }
     // With a first row in, finishLoading takes the rest and tells of any failure, whether or not
     // the reader has ended by now: what the user sees must not hang on how fast the reader was.
-    if (loading_ && words_.recordset().RecordCount() > 0) return true;
+    if (loading_ && words_.recordset().RecordCount() > 0) {
+        reader_->reapWhenItEnds();
+        return true;
+    }
     if (conclude()) return true;
     words_ = WordStreamReceiver();
     return false;

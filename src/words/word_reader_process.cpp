@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSocketNotifier>
 
 #include "app/logging.h"
 #include "platform/command_line.h"
@@ -18,8 +19,6 @@ namespace {
 
 // A failing reader writes one line about why; any more is not a reason.
 constexpr size_t kReasonLength = 1024;
-// A damaged file can make the library warn without end; the start of it tells what went wrong.
-constexpr size_t kErrorOutputKept = 16 * 1024;
 
 }  // namespace
 
@@ -46,10 +45,12 @@ bool WordReaderProcess::start(const std::string& program, const std::string& dat
                               const std::string& connect, int stallLimitMs)
 {
     stallLimitMs_ = stallLimitMs;
+    // What the library says about damaged pages goes where the words log goes, as it is said, or
+    // nowhere: never into a pipe that would fill up while nothing reads it, holding the reader.
     if (wordsLog().isDebugEnabled()) {
+        process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         logTheEnd(database);
     } else {
-        // The library's warnings about damaged pages would only pile up unread.
         process_->setStandardErrorFile(QProcess::nullDevice());
     }
     process_->start(QString::fromStdString(program), {QString::fromStdString(database), QString::fromStdString(query)});
@@ -70,6 +71,18 @@ void WordReaderProcess::readTheRest()
     restAsked_ = true;
     // The end of its input is the reader's signal.
     process_->closeWriteChannel();
+}
+
+void WordReaderProcess::reapWhenItEnds()
+{
+    // The process object was made before the event loop, which therefore has no eye on it.
+    if (ended_ || leash_.endNotice() < 0) return;
+    ended_ = std::make_unique<QSocketNotifier>(leash_.endNotice(), QSocketNotifier::Read);
+    QObject::connect(ended_.get(), &QSocketNotifier::activated, [this] {
+        ended_->setEnabled(false);
+        // Takes in the rest of its output and its exit status, which leaves nothing of it behind.
+        process_->waitForFinished(stallLimitMs_);
+    });
 }
 
 bool WordReaderProcess::waitForOutput()
@@ -104,22 +117,11 @@ std::string_view WordReaderProcess::takeOutput()
 
 void WordReaderProcess::logTheEnd(const std::string& database)
 {
-    QObject::connect(process_.get(), &QProcess::readyReadStandardError, [this] { keepErrorOutput(); });
     QObject::connect(process_.get(), &QProcess::finished, [this, database](int code, QProcess::ExitStatus status) {
-        keepErrorOutput();
         const QString how = status == QProcess::NormalExit ? QStringLiteral("ended with exit code %1").arg(code)
                                                            : QStringLiteral("crashed or was killed");
-        qCDebug(wordsLog).noquote() << process_->program() << "on" << QString::fromStdString(database)
-                                    << how + QStringLiteral("; its error output:")
-                                    << QString::fromStdString(errorOutput_.empty() ? "none" : "\n" + errorOutput_);
+        qCDebug(wordsLog).noquote() << process_->program() << "on" << QString::fromStdString(database) << how;
     });
-}
-
-void WordReaderProcess::keepErrorOutput()
-{
-    const QByteArray more = process_->readAllStandardError();
-    const size_t room = kErrorOutputKept - std::min(kErrorOutputKept, errorOutput_.size());
-    errorOutput_.append(more.constData(), std::min(room, static_cast<size_t>(more.size())));
 }
 
 WordReaderProcess::Outcome WordReaderProcess::outcome() const

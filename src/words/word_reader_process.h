@@ -10,6 +10,7 @@
 #include "platform/word_reader_limits.h"
 
 class QProcess;
+class QSocketNotifier;
 
 namespace vorlix {
 
@@ -31,6 +32,9 @@ public:
                const std::string& connect, int stallLimitMs);
     // After the first row the reader waits for this before it reads the rest; once is enough.
     void readTheRest();
+    // Once there is an event loop: from then on the reader is reaped as soon as it ends, and what
+    // it wrote is taken in, without waiting for the next call here.
+    void reapWhenItEnds();
     // Waits for more output: false once the reader has ended (or was ended for stalling) and
     // everything it wrote has been taken.
     bool waitForOutput();
@@ -45,12 +49,12 @@ private:
     void end();
     // The reader's exit code; -1 when something else ended it (a signal, a kill).
     int ownExitCode() const;
-    // For the words log: how the reader ended, with the start of its error output.
+    // For the words log: how the reader ended.
     void logTheEnd(const std::string& database);
-    void keepErrorOutput();
 
     std::unique_ptr<QProcess> process_;
     ReaderLeash leash_;
+    std::unique_ptr<QSocketNotifier> ended_;
     int stallLimitMs_ = 0;
     bool startFailed_ = false;
     bool stalled_ = false;
@@ -58,7 +62,6 @@ private:
     std::string output_;
     std::string reason_;  // what the reader wrote after its last row, if any: a failure's reason
     size_t bytesTaken_ = 0;
-    std::string errorOutput_;  // kept only while the words log is on
 };
 
 // vorlix-words in the running program's own folder.

@@ -8,6 +8,17 @@ source "$(dirname "$0")/x_session.sh"
 
 database_sum="$(md5sum <"$work/program/reg.ocx")"
 
+# The word reader ends once it has sent every word; with 18 s between words the first tick is far
+# off, and it is reaped within a second of its end all the same.
+write_settings xxx=1 n=18000 guage=0
+start_vorlix
+win="$(word_window)" || fail "no word window appeared"
+sleep 1
+check "the word reader has ended and is reaped, no zombie left" test -z "$(ps --ppid "$vorlix_pid" -o pid=,stat=)"
+kill -9 "$vorlix_pid"
+wait "$vorlix_pid" 2>/dev/null || true
+rm -f "$settings_file"
+
 # A copy killed outright leaves its lock and socket behind; the next start must not mind.
 start_vorlix
 win="$(word_window)" || fail "no word window appeared"

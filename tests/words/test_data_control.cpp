@@ -274,7 +274,7 @@ private slots:
                  data.detail().c_str());
     }
 
-    void theWordsLogSaysHowTheReaderEndedAndWhatItSaid_data()
+    void theWordsLogSaysHowTheReaderEnded_data()
     {
         QTest::addColumn<QByteArray>("how");
         QTest::addColumn<QString>("ending");
@@ -282,7 +282,7 @@ private slots:
         QTest::newRow("hang") << QByteArray("hang") << "crashed or was killed";
         QTest::newRow("cut short") << QByteArray("cut-short") << "ended with exit code 0";
     }
-    void theWordsLogSaysHowTheReaderEndedAndWhatItSaid()
+    void theWordsLogSaysHowTheReaderEnded()
     {
         QFETCH(QByteArray, how);
         QFETCH(QString, ending);
@@ -291,9 +291,9 @@ private slots:
             QTest::ignoreMessage(
                 QtDebugMsg, QRegularExpression("^the word reader wrote nothing for 2000 ms after [1-9][0-9]* bytes"));
         }
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("failing_word_reader on .*/program_password.mdb " + ending +
-                                                                "; its error output: \\nwarning: page 3 .*\\n$",
-                                                            QRegularExpression::DotMatchesEverythingOption));
+        // What the reader itself says goes to the error output, beside the log.
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression("failing_word_reader on .*/program_password.mdb " + ending + "$"));
         {
             DataControl data = failingSource(how.constData());
             QVERIFY(data.Refresh());

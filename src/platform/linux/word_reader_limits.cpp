@@ -6,6 +6,7 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <sys/syscall.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -47,11 +48,16 @@ void yieldToTheWindow()
     [[maybe_unused]] const int priority = nice(10);
 }
 
-// Here the reader sets every limit itself, before the program gives it a file.
-ReaderLeash::~ReaderLeash() = default;
-
-bool ReaderLeash::hold(int64_t)
+// Here the reader sets every limit itself, before the program gives it a file; the program only
+// watches for its end.
+ReaderLeash::~ReaderLeash()
 {
+    if (ended_ >= 0) close(ended_);
+}
+
+bool ReaderLeash::hold(int64_t processId)
+{
+    ended_ = static_cast<int>(syscall(SYS_pidfd_open, static_cast<pid_t>(processId), 0));
     return true;
 }
 
