@@ -13,7 +13,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "platform/linux/private_folder.h"
+#include "platform/linux/session_platform.h"
 #endif
 
 using namespace vorlix;

@@ -20,7 +20,6 @@
 
 #include "app/logging.h"
 #include "app/settings_store.h"
-#include "platform/linux/private_folder.h"
 #include "platform/linux/session_platform.h"
 
 namespace vorlix {
@@ -57,12 +56,6 @@ sockaddr_un socketAddress(int folder, const std::string& name)
     return address;
 }
 
-void closeIfOpen(int& fd)
-{
-    if (fd >= 0) close(fd);
-    fd = -1;
-}
-
 }  // namespace
 
 struct LocalSingleCopy::System {
@@ -71,15 +64,14 @@ struct LocalSingleCopy::System {
     int listener = -1;
     std::unique_ptr<QSocketNotifier> requests;
 
-    // Only tests see this run: the program ends by _Exit, and the system lets go of it all.
+    // Run only in tests: the program ends by _Exit, and the system lets go of all of it. The lock
+    // file stays: removing it would let a later copy lock a new file while an earlier one holds
+    // the old.
     ~System()
     {
         requests.reset();
-        closeIfOpen(listener);
-        // The lock file stays: removing it would let a later copy lock a new file while an
-        // earlier one still holds the old.
-        closeIfOpen(lock);
-        closeIfOpen(folder);
+        for (const int fd : {listener, lock, folder})
+            if (fd >= 0) close(fd);
     }
 };
 
@@ -118,12 +110,10 @@ bool LocalSingleCopy::anotherCopyRuns()
     const int listener = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     // A socket left by a copy that died would refuse the bind; only the lock's holder gets here.
     unlinkat(s.folder, socketName.c_str(), 0);
-    if (listener >= 0 && bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-        listen(listener, 16) == 0) {
+    if (bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 && listen(listener, 16) == 0)
         s.listener = listener;
-    } else if (listener >= 0) {
+    else if (listener >= 0)
         close(listener);
-    }
     return false;
 }
 

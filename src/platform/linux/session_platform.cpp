@@ -6,7 +6,9 @@
 
 #include <cstdlib>
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorlix {
@@ -25,6 +27,16 @@ std::string xdgBaseFolder(const char* variable, const char* underHome)
     const passwd* user = getpwuid(geteuid());
     const std::string home = environmentVariable("HOME").value_or(user ? user->pw_dir : "");
     return home + "/" + underHome;
+}
+
+int openPrivateFolder(const std::string& path, uid_t user)
+{
+    const int folder = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat status;
+    if (folder >= 0 && fstat(folder, &status) == 0 && status.st_uid == user && (status.st_mode & 077) == 0)
+        return folder;
+    if (folder >= 0) close(folder);
+    return -1;
 }
 
 std::optional<std::string> qtPlatformForSession(const EnvironmentLookup& variable)
