@@ -6,9 +6,9 @@
 #include <csignal>
 
 #include <fcntl.h>
-#include <sys/syscall.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 // AddressSanitizer maps terabytes of shadow memory: no address-space limit under it.
