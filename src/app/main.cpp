@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 #include "app/module1.h"
 #include "app/quit_after_first_paint.h"
@@ -66,7 +65,10 @@ int main(int argc, char* argv[])
     FrmShow window({settings, *store, startup, *startupEntry, program,
                     // Exit ends at once: no save, no dialog unloads. The system lets the
                     // single-copy lock go with the process.
-                    [] { std::_Exit(0); }, [](const QString& target) { QDesktopServices::openUrl(QUrl(target)); }});
+                    [] { std::_Exit(0); },
+                    [](const QString& target, std::function<void()> failed) {
+                        openWithDesktop(target, *qApp, std::move(failed));
+                    }});
     window.Form_Load();
     window.Data1_Open();
     singleCopy.onActivation([&window] { window.activate(); });

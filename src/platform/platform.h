@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@
 #include "app/settings_store.h"
 #include "app/startup_entry.h"
 
+class QObject;
+class QString;
 class QWidget;
 
 namespace vorlix {
@@ -38,6 +41,11 @@ void offerCloseBoxOnly(QWidget& dialog);
 // Once, before the window is first shown: it is to stand where the system puts a new window that
 // gives no place of its own. Qt would centre it on the screen instead.
 void placeAsANewWindow(QWidget& window);
+
+// Hands `target`, a file URL, a web address or a mailto: address, to the program the desktop opens
+// it with, without waiting for it. `failed` runs, on the user-interface thread and while `context`
+// lives, when the system cannot open it: at once, or once its opener has said so.
+void openWithDesktop(const QString& target, QObject& context, std::function<void()> failed);
 
 // The Qt platform plugin the program asks for in this session, before Qt starts; none where
 // Qt's own choice stands.

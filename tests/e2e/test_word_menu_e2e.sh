@@ -63,6 +63,22 @@ for keys in Menu shift+F10; do
   xdotool key Escape
   sleep 0.2
 done
+
+# Help where the desktop has no program for the help page: its opener fails, as xdg-open does when
+# it finds none (exit status 3), and the window says so in place of the word.
+kill -9 "$vorlix_pid"
+wait "$vorlix_pid" 2>/dev/null || true
+mkdir -p "$work/no-opener"
+printf '#!/bin/sh\nexit 3\n' >"$work/no-opener/xdg-open"
+chmod +x "$work/no-opener/xdg-open"
+PATH="$work/no-opener:$PATH" start_vorlix
+win="$(word_window)" || fail "no word window appeared"
+xdotool windowactivate --sync "$win"
+xdotool key Menu
+sleep 0.3
+xdotool key h
+check_soon "Help with no opener says which page it could not open" \
+  fitted_to "The help page could not be opened: $work/program/help.html"
 kill -9 "$vorlix_pid"
 
 # Stacking follows "ontop" as read at start.

@@ -97,6 +97,22 @@ for _ in $(seq 30); do foreground="$(probe foreground)"; [ "$foreground" = "$hwn
 check "the first copy came to the front" test "$foreground" = "$hwnd"
 pkill -f notepad.exe || true
 
+# Help where no program is registered for the help page: the window says so, naming it.
+# (A new prefix may have none to begin with.)
+wine reg export 'HKCR\.html' "$work/html.reg" /y >/dev/null 2>&1 && wine reg delete 'HKCR\.html' /f >/dev/null 2>&1
+right_click_menu >/dev/null
+xdotool key h
+read -r fit_w fit_h < <(wine "$VORLIX_BIN_DIR/fit_probe.exe" \
+  "The help page could not be opened: $(winepath -w "$folder/help.html")" | tr -d '\r')
+said() {
+  read -r _ _ _ left top right bottom < <(word_window)
+  test $((right - left)) -eq "$fit_w" -a $((bottom - top)) -eq "$fit_h"
+}
+# Wine may take seconds to find that it has none.
+for _ in $(seq 200); do said && break; sleep 0.1; done
+check "Help with no program for the page says which page it could not open" said
+[ ! -e "$work/html.reg" ] || wine reg import "$work/html.reg" >/dev/null 2>&1
+
 # Exit, the menu's last item, ends the program.
 read -r _ _ _ menu_left _ _ menu_bottom <<<"$(right_click_menu)"
 xdotool mousemove $((menu_left + 30)) $((menu_bottom - 10)); sleep 0.3

@@ -172,6 +172,9 @@ void FrmShow::showNotice(const QString& line)
     noticeShown_ = true;
     LB->setText(line);
     AdjustSize();
+    // It stands a whole display time: a notice that comes after a command that kept the window busy
+    // would otherwise go with the tick that fell due meanwhile.
+    if (Timer1->isActive()) Timer1->start();
 }
 
 void FrmShow::AdjustSize()
@@ -350,22 +353,30 @@ void FrmShow::mnusetup_Click()
     options_->activateWindow();
 }
 
+void FrmShow::openOrSay(const QString& target, const QString& failure)
+{
+    services_.open(target, [this, failure] { showNotice(failure); });
+}
+
 void FrmShow::mnuhelp_Click()
 {
     std::string help = helpFilePath(services_.program);
     std::error_code ec;
     if (!std::filesystem::exists(help, ec)) help = shippedHelpPath(services_.program);
-    services_.open(QUrl::fromLocalFile(QString::fromStdString(help)).toString());
+    const QString path = QString::fromStdString(help);
+    openOrSay(QUrl::fromLocalFile(path).toString(), QStringLiteral("The help page could not be opened: ") + path);
 }
 
 void FrmShow::mnuwebsite_Click()
 {
-    services_.open(QString::fromLatin1(kMakerWebSite));
+    const QString site = QString::fromLatin1(kMakerWebSite);
+    openOrSay(site, QStringLiteral("The web site could not be opened: ") + site);
 }
 
 void FrmShow::mnuemail_Click()
 {
-    services_.open(QStringLiteral("mailto:") + QString::fromLatin1(kMakerEmail));
+    const QString address = QString::fromLatin1(kMakerEmail);
+    openOrSay(QStringLiteral("mailto:") + address, QStringLiteral("No e-mail program could be opened for ") + address);
 }
 
 void FrmShow::mnuquit_Click()

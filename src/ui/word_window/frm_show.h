@@ -33,8 +33,9 @@ struct WordWindowServices {
     ProgramLocation program;
     // Ends the program at once: nothing is saved and no window is unloaded.
     std::function<void()> quit;
-    // Opens a file or URL with the desktop's opener.
-    std::function<void(const QString&)> open;
+    // Opens a file or URL with the desktop's opener; `failed` runs, perhaps later, when the system
+    // cannot open it.
+    std::function<void(const QString& target, std::function<void()> failed)> open;
 };
 
 // The word window: one line "english  |  spanish" that moves on every few seconds and fits the
@@ -105,6 +106,8 @@ private:
     void BuildMenu();
     void SetMenuIcons();
     void showCurrentRow();
+    // Opens `target` for a menu command; where the system cannot, the window says `failure`.
+    void openOrSay(const QString& target, const QString& failure);
     double dpi() const;
     // Makes Qt's record of the window's position the window system's.
     void syncPosition();

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <array>
+
 #include <QMenu>
 
 #include "ui/word_window/help_path.h"
@@ -188,6 +190,31 @@ private slots:
         QCOMPARE(f.opened[1], QUrl::fromLocalFile(f.folder.filePath("help.hlp")).toString());
         QVERIFY(f.opened[2].startsWith("http://"));
         QVERIFY(f.opened[3].startsWith("mailto:"));
+    }
+
+    // Where the system has no program to open what a command asks for, the window says so in place
+    // of the word, naming it.
+    void whatCannotBeOpenedIsSaid_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("Help") << 0 << "The help page could not be opened: FOLDER/help.html";
+        QTest::newRow("Website") << 1 << "The web site could not be opened: http://www.kestry.com/";
+        QTest::newRow("E_mail") << 2 << "No e-mail program could be opened for support@kestry.com";
+    }
+    void whatCannotBeOpenedIsSaid()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, said);
+        WordWindowFixture f;
+        f.installDatabase();
+        f.openFails = true;
+        FrmShow& w = f.start();
+        const std::array commands = {&FrmShow::mnuhelp_Click, &FrmShow::mnuwebsite_Click, &FrmShow::mnuemail_Click};
+        (w.*commands[size_t(command)])();
+        QCOMPARE(f.line(), QString(said).replace("FOLDER", f.folder.path()));
+        w.Timer1_Timer();
+        QCOMPARE(f.line(), QString("rain  |  la lluvia"));
     }
 
     void helpPathKeepsTheRootsDoubledSeparator()

@@ -43,6 +43,8 @@ struct WordWindowFixture {
     DataControl words;
     std::unique_ptr<StartupSequence> startup;
     std::vector<QString> opened;
+    // Whether the system can open nothing the menu asks it to.
+    bool openFails = false;
     int quits = 0;
     std::unique_ptr<FrmShow> window;
 
@@ -66,7 +68,10 @@ struct WordWindowFixture {
                                                                     std::nullopt});
         window = std::make_unique<FrmShow>(
             WordWindowServices{settings, store, *startup, startupEntry, program, [this] { ++quits; },
-                               [this](const QString& target) { opened.push_back(target); }});
+                               [this](const QString& target, const std::function<void()>& failed) {
+                                   opened.push_back(target);
+                                   if (openFails) failed();
+                               }});
         return *window;
     }
 
