@@ -11,7 +11,9 @@ namespace vorlix {
 // Silent unless switched on, e.g. QT_LOGGING_RULES="vorlix.*.debug=true":
 //   vorlix.words     the word reader: how it ended, why it was ended, its own error output
 //   vorlix.settings  which settings file is used, and why a write failed
+//   vorlix.fonts     which installed family each font of the design is drawn in
 Q_DECLARE_LOGGING_CATEGORY(wordsLog)
 Q_DECLARE_LOGGING_CATEGORY(settingsLog)
+Q_DECLARE_LOGGING_CATEGORY(fontsLog)
 
 }  // namespace vorlix

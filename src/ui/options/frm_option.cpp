@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QStringList>
 
+#include "ui/fonts.h"
 #include "ui/options/display_time.h"
 #include "ui/options/option_layout.h"
 #include "ui/twips.h"
@@ -71,7 +72,8 @@ frmOption::frmOption(Module1& settings, SettingsStore& store, StartupEntry& entr
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmOption"));
     setWindowTitle(QStringLiteral("Setup Option"));
-    setFont(option_layout::dialogFont());
+    // The classic dialog face, 8 pt, for the dialog and all its controls.
+    setFont(designFont(DesignFace::MicrosoftSansSerif, 8));
     createControls();
     chainTabOrder();
 

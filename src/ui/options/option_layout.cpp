@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <array>
 
-#include <QStringList>
-
 #include "ui/twips.h"
 #include "words/categories.h"
 
@@ -50,16 +48,6 @@ TwipsRect option1Rect(int index)
     const int row = position / 2;
     return {kOption1ColumnLeft[size_t(position % 2)], kOption1RowStep * (row + 1), kOption1Width[size_t(index)],
             kOption1Height};
-}
-
-QFont dialogFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arimo"), QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
 }
 
 }  // namespace option_layout

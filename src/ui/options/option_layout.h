@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QFont>
 #include <QRect>
 
 namespace vorlix {
@@ -40,10 +39,6 @@ inline constexpr int kVScroll2Initial = 5;
 // The category buttons read "All" and then the categories in alphabetical order, row by row with
 // the left column first, while each keeps the category number as its index.
 TwipsRect option1Rect(int index);
-
-// The dialog's one font for every control: the classic 8 pt dialog face where it exists, else a
-// face of the same widths, so that each caption fits the width made for it.
-QFont dialogFont();
 
 }  // namespace option_layout
 

@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "platform/platform.h"
+#include "ui/fonts.h"
 #include "ui/options/frm_option.h"
 #include "ui/twips.h"
 #include "ui/word_window/fit.h"
@@ -31,13 +32,6 @@ namespace {
 
 const QString kPause = QStringLiteral("&Pause");
 const QString kContinue = QStringLiteral("&Continue");
-
-QFont arial(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
-}
 
 }  // namespace
 
@@ -80,7 +74,7 @@ FrmShow::FrmShow(WordWindowServices services)
     YinPiaoLbl = new BoundLabel(QStringLiteral("english"), this);
     EnglishWordLbl = new BoundLabel(QStringLiteral("spanish"), this);
     for (BoundLabel* bound : {YinPiaoLbl, EnglishWordLbl}) {
-        bound->setFont(arial(9));
+        bound->setFont(designFont(DesignFace::Arial, 9));
         bound->hide();
     }
     connect(YinPiaoLbl, &BoundLabel::Change, this, &FrmShow::YinPiaoLbl_Change);
@@ -295,9 +289,7 @@ bool FrmShow::eventFilter(QObject* watched, QEvent* event)
 void FrmShow::BuildMenu()
 {
     mnumain = new QMenu(this);
-    QFont menuFont(QStringLiteral("Tahoma"));
-    menuFont.setPointSizeF(8.25);
-    mnumain->setFont(menuFont);
+    mnumain->setFont(designFont(DesignFace::Tahoma, 8.25));
     mnustop = mnumain->addAction(kPause, this, &FrmShow::mnustop_Click);
     mnusetup = mnumain->addAction(QStringLiteral("&Option"), this, &FrmShow::mnusetup_Click);
     mnuhelp = mnumain->addAction(QStringLiteral("&Help"), this, &FrmShow::mnuhelp_Click);
