@@ -137,6 +137,10 @@ void frmOption::createControls()
     VScroll2->setValue(spinPosition(kVScroll2Initial));
     // It has its place in the Tab order, which Qt scroll bars lack by default.
     VScroll2->setFocusPolicy(Qt::StrongFocus);
+    // Neither has a caption of its own: a screen reader would name them by their group box, "Other
+    // Option", and they are named by the words beside them instead.
+    Text1->setAccessibleName(QStringLiteral("Display time"));
+    VScroll2->setAccessibleName(QStringLiteral("Display time"));
 }
 
 void frmOption::placeControls()

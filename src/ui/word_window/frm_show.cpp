@@ -42,6 +42,9 @@ FrmShow::FrmShow(WordWindowServices services)
       services_(std::move(services))
 {
     setWindowTitle(QString());
+    // The title stays empty, as the window has no title bar; a screen reader switching to the window
+    // says the program's name.
+    setAccessibleName(QStringLiteral("Vorlix"));
     setWindowIcon(programIcon());
     setAutoFillBackground(true);
     QPalette look = palette();
