@@ -73,12 +73,12 @@ std::string helpText(const ProgramPlaces& places)
 
 }  // namespace
 
-ArgumentsAnswer answerArguments(const std::vector<std::string>& arguments, const ProgramPlaces& places,
+ArgumentsAnswer answerArguments(const std::vector<std::string>& arguments, const std::function<ProgramPlaces()>& places,
                                 const std::string& version)
 {
     for (size_t i = 1; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "-h") return {0, helpText(places), {}};
+        if (argument == "--help" || argument == "-h") return {0, helpText(places()), {}};
         if (argument == "--version") return {0, std::string(kName) + " (Vorlix) " + version + "\n", {}};
         // Qt reads "--platform" as "-platform".
         const std::string_view option = argument.starts_with("--") ? argument.substr(1) : argument;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,8 +27,9 @@ struct ArgumentsAnswer {
 
 // The program's own arguments, as a Linux program takes them: --help and --version are answered;
 // Qt's own options (-platform NAME, -display DISPLAY, ...) are left for Qt; anything else is an
-// error (status 2). `arguments` holds the program's name first, as main() gets it.
-ArgumentsAnswer answerArguments(const std::vector<std::string>& arguments, const ProgramPlaces& places,
+// error (status 2). `arguments` holds the program's name first, as main() gets it. `places` is
+// asked only for the help, as finding them may touch the settings file, which a start must not.
+ArgumentsAnswer answerArguments(const std::vector<std::string>& arguments, const std::function<ProgramPlaces()>& places,
                                 const std::string& version);
 
 }  // namespace vorlix

@@ -57,7 +57,8 @@ void TestProgramArguments::answered()
     for (const QString& argument : arguments) argv.push_back(argument.toStdString());
     const ProgramPlaces places{"/home/u/.config/kestry/vorlix1.0.ini", "/home/u/.local/share/vorlix/reg.ocx",
                                "/usr/lib/vorlix/reg.ocx"};
-    const ArgumentsAnswer answer = answerArguments(argv, places, "9.8.7");
+    const ArgumentsAnswer answer = answerArguments(
+        argv, [&] { return places; }, "9.8.7");
 
     QCOMPARE(answer.exitStatus.value_or(-1), status);
     QVERIFY2(QString::fromStdString(answer.standardOutput).startsWith(output), answer.standardOutput.c_str());

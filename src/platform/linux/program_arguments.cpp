@@ -17,11 +17,12 @@ namespace vorlix {
 
 std::optional<int> answerProgramArguments(int argc, char* argv[], const std::string& programFolder)
 {
-    // The file Qt's settings store takes for the user, without reading it.
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication, kSettingsSection);
-    const ProgramPlaces places{settings.fileName().toStdString(),
-                               userWordDatabaseFolder().value_or(std::string()) + "/reg.ocx",
-                               programFolder + "/reg.ocx"};
+    const auto places = [&programFolder] {
+        // The file Qt's settings store takes for this user.
+        const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication, kSettingsSection);
+        return ProgramPlaces{settings.fileName().toStdString(),
+                             userWordDatabaseFolder().value_or(std::string()) + "/reg.ocx", programFolder + "/reg.ocx"};
+    };
     const ArgumentsAnswer answer = answerArguments(commandLineArguments(argc, argv), places, VORLIX_VERSION);
     writeConsoleText(stdout, answer.standardOutput);
     writeConsoleText(stderr, answer.standardError);
