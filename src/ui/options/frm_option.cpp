@@ -150,6 +150,9 @@ void frmOption::placeControls()
     const double dpiY = logicalDpiY();
     const int buttonHeight = toPixels(option1Rect(0), dpiX, dpiY).height();
     setStyleSheet(classicLookStyleSheet(buttonHeight, QFontMetrics(font()).height()));
+    // A style sheet stops the dialog's font from passing to its controls, which would take the
+    // application's instead: each is given it.
+    for (QWidget* control : findChildren<QWidget*>()) control->setFont(font());
 
     // What each caption needs in this font and style, which may be wider than the design's face.
     CaptionWidths captions;

@@ -267,6 +267,9 @@ void TestOptionLayout::captionsWholeAndApart()
     const auto inDialog = [&](const QWidget* control, const QRect& rect) {
         return rect.translated(control->mapTo(dialog, QPoint()));
     };
+    // Shown, as the style sheet and the fonts take their effect when the controls are polished.
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
     std::vector<Shown> shown;
     for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
         const bool radio = qobject_cast<QRadioButton*>(button);
