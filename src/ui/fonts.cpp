@@ -41,7 +41,7 @@ QString installedFamily(const Face& face)
     for (const QString& standIn : face.standIns) {
         if (QFontDatabase::hasFamily(standIn)) return standIn;
     }
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
 }
 
 }  // namespace
