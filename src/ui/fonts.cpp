@@ -18,9 +18,9 @@ namespace {
 
 struct Face {
     QString name;
-    // Installed stand-ins, best first. Liberation Sans and Arimo have Arial's widths, which come
-    // within 5 % of Microsoft Sans Serif's and Tahoma's over the dialog's and the menu's captions;
-    // DejaVu Sans, many systems' catch-all, is about a fifth wider and so is left to the last resort.
+    // Installed stand-ins, best first. Liberation Sans and Arimo have Arial's widths, and set the
+    // dialog's and the menu's captions within 5 % of the width of MS Sans Serif and of Tahoma;
+    // DejaVu Sans, many systems' catch-all, is about a fifth wider and is left to the last resort.
     QStringList standIns;
 };
 
