@@ -8,5 +8,6 @@ namespace vorlix {
 // Info and above by default: everything logged here is debug output, so nothing shows unasked.
 Q_LOGGING_CATEGORY(wordsLog, "vorlix.words", QtInfoMsg)
 Q_LOGGING_CATEGORY(settingsLog, "vorlix.settings", QtInfoMsg)
+Q_LOGGING_CATEGORY(fontsLog, "vorlix.fonts", QtInfoMsg)
 
 }  // namespace vorlix

@@ -12,7 +12,9 @@ namespace vorlix {
 //   vorlix.words     the word reader: how it ended, why it was ended; its own error output is
 //                    then passed on to the program's
 //   vorlix.settings  which settings file is used, why a write failed, where no lock can be kept
+//   vorlix.fonts     which installed family each font of the design is drawn in
 Q_DECLARE_LOGGING_CATEGORY(wordsLog)
 Q_DECLARE_LOGGING_CATEGORY(settingsLog)
+Q_DECLARE_LOGGING_CATEGORY(fontsLog)
 
 }  // namespace vorlix

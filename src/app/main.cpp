@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "platform/command_line.h"
 #include "platform/local_single_copy.h"
 #include "platform/platform.h"
+#include "platform/program_arguments.h"
 #include "ui/word_window/frm_show.h"
 
 using namespace vorlix;
@@ -28,6 +30,8 @@ int main(int argc, char* argv[])
     program.folder = QDir::toNativeSeparators(executable.absolutePath()).toStdString();
     program.executableFileName = executable.fileName().toStdString();
     program.separator = QDir::separator().toLatin1();
+    // --help and --version are answered before the single copy, so they never bring a copy forward.
+    if (const std::optional<int> status = answerProgramArguments(argc, argv, program.folder)) return *status;
 
     // Before the toolkit starts: the single copy, the settings, and the word reader, which then
     // opens the word database and runs the query while Qt connects to the display and loads its

@@ -8,12 +8,16 @@
 #include <QApplication>
 #include <QLabel>
 
+#include "platform/platform.h"
 #include "ui/twips.h"
 #include "ui/word_window/fit.h"
 #include "ui/word_window/qt_text_measurer.h"
 
 int main(int argc, char* argv[])
 {
+    // The program's own font engine, where it chooses one.
+    if (const std::optional<std::string> platform = vorlix::qtPlatformForThisSession())
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", platform->c_str());
     QApplication app(argc, argv);
     if (argc != 2) return 2;
     QLabel line;

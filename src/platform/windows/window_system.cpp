@@ -38,7 +38,15 @@ void placeAsANewWindow(QWidget& window)
 
 std::optional<std::string> qtPlatformForThisSession()
 {
-    return std::nullopt;  // one window system, which Qt knows
+    // Wine's GDI reports, at the dialog's and the menu's sizes, advance widths other than those it
+    // sets its own glyphs by: "m" and "O" of an 8 pt face report 9 pixels and are set 8 apart. Qt's
+    // default font engine places the glyphs GDI draws by the widths GDI reports, so letters stand
+    // apart or run together ("Num bers"). Qt's FreeType engine takes both from one source. Windows
+    // itself sets glyphs by the widths it reports, and keeps Qt's default engine.
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const bool underWine = ntdll && GetProcAddress(ntdll, "wine_get_version");
+    if (underWine) return "windows:fontengine=freetype";
+    return std::nullopt;
 }
 
 }  // namespace vorlix

@@ -19,9 +19,9 @@
 #include <QSignalBlocker>
 #include <QStringList>
 
+#include "ui/fonts.h"
 #include "ui/options/display_time.h"
 #include "ui/options/option_layout.h"
-#include "ui/twips.h"
 
 namespace vorlix {
 
@@ -71,8 +71,10 @@ frmOption::frmOption(Module1& settings, SettingsStore& store, StartupEntry& entr
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmOption"));
     setWindowTitle(QStringLiteral("Setup Option"));
-    setFont(option_layout::dialogFont());
+    // The classic dialog face, 8 pt, for the dialog and all its controls.
+    setFont(designFont(DesignFace::MicrosoftSansSerif, 8));
     createControls();
+    placeControls();
     chainTabOrder();
 
     connect(Check2, &QCheckBox::toggled, this, &frmOption::Check2_Click);
@@ -97,43 +99,36 @@ frmOption::~frmOption()
 void frmOption::createControls()
 {
     using namespace option_layout;
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    const auto place = [&](QWidget* control, const QString& name, const TwipsRect& rect) {
-        control->setObjectName(name);
-        control->setGeometry(toPixels(rect, dpiX, dpiY));
-    };
-
-    setFixedSize(twipsToPixels(kClientWidth, dpiX), twipsToPixels(kClientHeight, dpiY));
+    const auto named = [](QWidget* control, const QString& name) { control->setObjectName(name); };
 
     Frame1 = new QGroupBox(QStringLiteral("Play Content"), this);
-    place(Frame1, QStringLiteral("Frame1"), kFrame1);
+    named(Frame1, QStringLiteral("Frame1"));
     for (int index = 0; index < kCategoryCount; ++index) {
         const std::string_view caption = kCategories[size_t(index)].caption;
         auto* button = new QRadioButton(QString::fromUtf8(caption.data(), qsizetype(caption.size())), Frame1);
-        place(button, QStringLiteral("Option1_%1").arg(index), option1Rect(index));
+        named(button, QStringLiteral("Option1_%1").arg(index));
         Option1[size_t(index)] = button;
     }
     Option1[kFirstRunCategory]->setChecked(true);
 
     Frame2 = new QGroupBox(QStringLiteral("Other Option"), this);
-    place(Frame2, QStringLiteral("Frame2"), kFrame2);
+    named(Frame2, QStringLiteral("Frame2"));
     Check4 = new QCheckBox(QStringLiteral("Start with windows start"), Frame2);
-    place(Check4, QStringLiteral("Check4"), kCheck4);
+    named(Check4, QStringLiteral("Check4"));
     Check3 = new QCheckBox(QStringLiteral("Save setting while quit"), Frame2);
-    place(Check3, QStringLiteral("Check3"), kCheck3);
+    named(Check3, QStringLiteral("Check3"));
     Check2 = new QCheckBox(QStringLiteral("Always On top-screen"), Frame2);
-    place(Check2, QStringLiteral("Check2"), kCheck2);
+    named(Check2, QStringLiteral("Check2"));
     // Made before the time box and its arrows, which overlap its right part and are drawn above it.
     Label2 = new QLabel(QStringLiteral("Display time       s"), Frame2);
-    place(Label2, QStringLiteral("Label2"), kLabel2);
+    named(Label2, QStringLiteral("Label2"));
     Text1 = new QLineEdit(Frame2);
-    place(Text1, QStringLiteral("Text1"), kText1);
+    named(Text1, QStringLiteral("Text1"));
     // Digits only, two at most, as nothing else can be a display time; a number out of range is put
     // back when the box is left (Text1_Validate).
     Text1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), Text1));
     VScroll2 = new QScrollBar(Qt::Vertical, Frame2);
-    place(VScroll2, QStringLiteral("VScroll2"), kVScroll2);
+    named(VScroll2, QStringLiteral("VScroll2"));
     // The upper arrow, the Up key and the wheel turned up lengthen the time; a click on the tiny
     // groove moves one second as well.
     VScroll2->setRange(spinPosition(kVScroll2Max), spinPosition(kVScroll2Min));
@@ -142,8 +137,44 @@ void frmOption::createControls()
     VScroll2->setValue(spinPosition(kVScroll2Initial));
     // It has its place in the Tab order, which Qt scroll bars lack by default.
     VScroll2->setFocusPolicy(Qt::StrongFocus);
+    // Neither has a caption of its own: a screen reader would name them by their group box, "Other
+    // Option", and they are named by the words beside them instead.
+    Text1->setAccessibleName(QStringLiteral("Display time"));
+    VScroll2->setAccessibleName(QStringLiteral("Display time"));
+}
 
-    setStyleSheet(classicLookStyleSheet(Option1[0]->height(), QFontMetrics(font()).height()));
+void frmOption::placeControls()
+{
+    using namespace option_layout;
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const int buttonHeight = toPixels(option1Rect(0), dpiX, dpiY).height();
+    setStyleSheet(classicLookStyleSheet(buttonHeight, QFontMetrics(font()).height()));
+    // A style sheet stops the dialog's font from passing to its controls, which would take the
+    // application's instead: each is given it.
+    for (QWidget* control : findChildren<QWidget*>()) control->setFont(font());
+
+    // What each caption needs in this font and style, which may be wider than the design's face.
+    CaptionWidths captions;
+    for (int index = 0; index < kCategoryCount; ++index)
+        captions.option1[size_t(index)] = Option1[size_t(index)]->sizeHint().width();
+    captions.check4 = Check4->sizeHint().width();
+    captions.check3 = Check3->sizeHint().width();
+    captions.check2 = Check2->sizeHint().width();
+    captions.displayTime = Label2->fontMetrics().horizontalAdvance(QStringLiteral("Display time"));
+
+    const OptionGeometry layout = layOut(dpiX, dpiY, captions);
+    setFixedSize(layout.client);
+    Frame1->setGeometry(layout.frame1);
+    for (int index = 0; index < kCategoryCount; ++index)
+        Option1[size_t(index)]->setGeometry(layout.option1[size_t(index)]);
+    Frame2->setGeometry(layout.frame2);
+    Check4->setGeometry(layout.check4);
+    Check3->setGeometry(layout.check3);
+    Check2->setGeometry(layout.check2);
+    Label2->setGeometry(layout.label2);
+    Text1->setGeometry(layout.text1);
+    VScroll2->setGeometry(layout.vscroll2);
 }
 
 void frmOption::chainTabOrder()

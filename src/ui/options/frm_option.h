@@ -45,6 +45,8 @@ protected:
 
 private:
     void createControls();
+    // Each control where the layout puts it for the captions as this font draws them.
+    void placeControls();
     void chainTabOrder();
     void keepTabOnSelectedCategory();
 

@@ -3,8 +3,12 @@
 
 #pragma once
 
-#include <QFont>
+#include <array>
+
 #include <QRect>
+#include <QSize>
+
+#include "words/categories.h"
 
 namespace vorlix {
 
@@ -41,9 +45,36 @@ inline constexpr int kVScroll2Initial = 5;
 // the left column first, while each keeps the category number as its index.
 TwipsRect option1Rect(int index);
 
-// The dialog's one font for every control: the classic 8 pt dialog face where it exists, else a
-// face of the same widths, so that each caption fits the width made for it.
-QFont dialogFont();
+// The width each captioned control needs to show its caption whole, in pixels, in the font and
+// style the dialog is drawn with.
+struct CaptionWidths {
+    std::array<int, kCategoryCount> option1{};
+    int check4 = 0;
+    int check3 = 0;
+    int check2 = 0;
+    int displayTime = 0;  // the words "Display time" of Label2, which stand left of the time box
+};
+
+// Every control's place in pixels, as layOut gives it.
+struct OptionGeometry {
+    QSize client;
+    QRect frame1;
+    QRect frame2;
+    std::array<QRect, kCategoryCount> option1;
+    QRect check4;
+    QRect check3;
+    QRect check2;
+    QRect label2;
+    QRect text1;
+    QRect vscroll2;
+};
+
+// The layout in pixels at the screen's logical DPI. Where every caption fits, it is exactly the
+// design's twips. Where a caption does not, its control grows to the right, keeping its top; a
+// left-column caption that would reach the right column moves that column right, "Display time"
+// that would reach the time box moves the box and its arrows right, and the group boxes (both
+// alike) and the dialog grow to hold what moved or grew.
+OptionGeometry layOut(double logicalDpiX, double logicalDpiY, const CaptionWidths& captions);
 
 }  // namespace option_layout
 

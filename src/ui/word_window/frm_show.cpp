@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "platform/platform.h"
+#include "ui/fonts.h"
 #include "ui/options/frm_option.h"
 #include "ui/twips.h"
 #include "ui/word_window/fit.h"
@@ -32,13 +33,6 @@ namespace {
 const QString kPause = QStringLiteral("&Pause");
 const QString kContinue = QStringLiteral("&Continue");
 
-QFont arial(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    return font;
-}
-
 }  // namespace
 
 FrmShow::FrmShow(WordWindowServices services)
@@ -48,6 +42,9 @@ FrmShow::FrmShow(WordWindowServices services)
       services_(std::move(services))
 {
     setWindowTitle(QString());
+    // The title stays empty, as the window has no title bar; a screen reader switching to the window
+    // says the program's name.
+    setAccessibleName(QStringLiteral("Vorlix"));
     setWindowIcon(programIcon());
     setAutoFillBackground(true);
     QPalette look = palette();
@@ -80,7 +77,7 @@ FrmShow::FrmShow(WordWindowServices services)
     YinPiaoLbl = new BoundLabel(QStringLiteral("english"), this);
     EnglishWordLbl = new BoundLabel(QStringLiteral("spanish"), this);
     for (BoundLabel* bound : {YinPiaoLbl, EnglishWordLbl}) {
-        bound->setFont(arial(9));
+        bound->setFont(designFont(DesignFace::Arial, 9));
         bound->hide();
     }
     connect(YinPiaoLbl, &BoundLabel::Change, this, &FrmShow::YinPiaoLbl_Change);
@@ -298,9 +295,7 @@ bool FrmShow::eventFilter(QObject* watched, QEvent* event)
 void FrmShow::BuildMenu()
 {
     mnumain = new QMenu(this);
-    QFont menuFont(QStringLiteral("Tahoma"));
-    menuFont.setPointSizeF(8.25);
-    mnumain->setFont(menuFont);
+    mnumain->setFont(designFont(DesignFace::Tahoma, 8.25));
     mnustop = mnumain->addAction(kPause, this, &FrmShow::mnustop_Click);
     mnusetup = mnumain->addAction(QStringLiteral("&Option"), this, &FrmShow::mnusetup_Click);
     mnuhelp = mnumain->addAction(QStringLiteral("&Help"), this, &FrmShow::mnuhelp_Click);

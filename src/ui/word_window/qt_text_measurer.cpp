@@ -8,6 +8,7 @@
 
 #include <QLabel>
 
+#include "ui/fonts.h"
 #include "ui/twips.h"
 
 namespace vorlix {
@@ -99,9 +100,7 @@ float QtTextMeasurer::wrappedHeight(const std::string& text, float width) const
 
 void setUpLineLabel(QLabel& label)
 {
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(12);
-    label.setFont(arial);
+    label.setFont(designFont(DesignFace::Arial, 12));
     label.setTextFormat(Qt::PlainText);
     label.setWordWrap(true);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/program_arguments.h"
+
+#include <cstdio>
+
+#include <QSettings>
+
+#include "app/program_arguments.h"
+#include "app/settings_store.h"
+#include "platform/command_line.h"
+#include "platform/console_text.h"
+#include "platform/platform.h"
+
+namespace vorlix {
+
+std::optional<int> answerProgramArguments(int argc, char* argv[], const std::string& programFolder)
+{
+    const auto places = [&programFolder] {
+        // The file Qt's settings store takes for this user.
+        const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication, kSettingsSection);
+        return ProgramPlaces{settings.fileName().toStdString(),
+                             userWordDatabaseFolder().value_or(std::string()) + "/reg.ocx", programFolder + "/reg.ocx"};
+    };
+    const ArgumentsAnswer answer = answerArguments(commandLineArguments(argc, argv), places, VORLIX_VERSION);
+    writeConsoleText(stdout, answer.standardOutput);
+    writeConsoleText(stderr, answer.standardError);
+    return answer.exitStatus;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/fonts.h"
+
+#include <array>
+#include <map>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+#include "app/logging.h"
+
+namespace vorlix {
+
+namespace {
+
+struct Face {
+    QString name;
+    // Installed stand-ins, best first. Liberation Sans and Arimo have Arial's widths, and set the
+    // dialog's and the menu's captions within 5 % of the width of MS Sans Serif and of Tahoma;
+    // DejaVu Sans, many systems' catch-all, is about a fifth wider and is left to the last resort.
+    QStringList standIns;
+};
+
+Face faceOf(DesignFace face)
+{
+    const QStringList arialWidths{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+    switch (face) {
+    case DesignFace::MicrosoftSansSerif: return {QStringLiteral("Microsoft Sans Serif"), arialWidths};
+    case DesignFace::Tahoma: return {QStringLiteral("Tahoma"), arialWidths};
+    case DesignFace::Arial: return {QStringLiteral("Arial"), arialWidths};
+    }
+    return {};
+}
+
+QString installedFamily(const Face& face)
+{
+    if (QFontDatabase::hasFamily(face.name)) return face.name;
+    for (const QString& standIn : face.standIns) {
+        if (QFontDatabase::hasFamily(standIn)) return standIn;
+    }
+    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+}
+
+}  // namespace
+
+QFont designFont(DesignFace face, double points)
+{
+    // The font database does not change while the program runs; each face is looked up once.
+    static std::map<DesignFace, QString> chosen;
+    auto found = chosen.find(face);
+    if (found == chosen.end()) {
+        const Face wanted = faceOf(face);
+        found = chosen.emplace(face, installedFamily(wanted)).first;
+        QFont resolved(found->second);
+        qCDebug(fontsLog).noquote() << wanted.name << "->" << found->second << "(drawn in"
+                                    << QFontInfo(resolved).family() + ")";
+    }
+    QFont font(found->second);
+    font.setPointSizeF(points);
+    return font;
+}
+
+}  // namespace vorlix
