@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QtGlobal>
 
-#include "platform/platform.h"
+#include "platform/user_word_database.h"
 
 namespace vorlix {
 
