@@ -3,6 +3,7 @@
 
 #include "word_database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -149,6 +150,15 @@ BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& o
     }
     report.categories = categories.size();
     return report;
+}
+
+void makeFolderFor(const std::string& outPath)
+{
+    const QString folder = QFileInfo(qtPath(outPath)).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        throw BuildError(QDir::toNativeSeparators(folder).toStdString() +
+                         ": the folder for the database cannot be made");
+    }
 }
 
 }  // namespace vorlix::wordbase

@@ -38,4 +38,7 @@ struct BuildReport {
 BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& outPath, const std::string& password,
                               const std::optional<std::string>& category = std::nullopt);
 
+// Makes the folder `outPath` is to go into where it is missing. Throws BuildError when it cannot.
+void makeFolderFor(const std::string& outPath);
+
 }  // namespace vorlix::wordbase

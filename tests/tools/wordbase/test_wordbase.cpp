@@ -506,7 +506,7 @@ private slots:
         const QString name = QFileInfo(kWordbase).completeBaseName();
         const Run help = run(kWordbase, {"--help"});
         QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.startsWith("usage: " + name + " [--category NAME] [--password TEXT] LIST OUT.mdb\n"));
+        QVERIFY(help.out.startsWith("usage: " + name + " [--category NAME] [--password TEXT] LIST [OUT.mdb]\n"));
         const Run version = run(kWordbase, {"--version"});
         QCOMPARE(version.exitCode, 0);
         QVERIFY2(QRegularExpression("^" + name + " \\(Vorlix\\) \\d+\\.\\d+\\.\\d+\\n$").match(version.out).hasMatch(),
@@ -603,6 +603,38 @@ private slots:
         const std::string name = category.toStdString();
         QCOMPARE(Database(out.toStdString()).query("select * from word ").rows,
                  rowsOf({{name, "rain", "la lluvia"}, {name, "sun", "el sol"}}));
+    }
+
+    // Given only a list, the tool writes the database the program reads instead of its own.
+    void ownDatabaseIsTheDefault()
+    {
+#ifdef _WIN32
+        QSKIP("the Windows folder is the Wine prefix's own: tests/wine/test_installer_wine.sh goes that way");
+#endif
+        QTemporaryDir dir;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", dir.filePath("data"));
+        const QString list = dir.filePath("words.csv");
+        const QString own = dir.filePath("data/vorlix/reg.ocx");
+        QVERIFY(writeFile(list, "Weather,rain,la lluvia\n"));
+        const Run built = run(kWordbase, {list}, environment);
+        QCOMPARE(built.exitCode, 0);
+        QCOMPARE(built.out, "1 pair in 1 category went into " + own +
+                                "\nVorlix shows them from its next start: end it (Exit in its menu) and start it "
+                                "again.\nTo go back to the words Vorlix comes with, delete " +
+                                own + "\n");
+        QCOMPARE(Database(own.toStdString()).query("select * from word ").rows,
+                 rowsOf({{"Weather", "rain", "la lluvia"}}));
+
+        QVERIFY(writeFile(list, "Weather,,la lluvia\n"));
+        const QByteArray before = fileBytes(own);
+        const Run refused = run(kWordbase, {list}, environment);
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.endsWith("nothing was written to " + own +
+                                      "\nVorlix goes on with the words it has. Correct the list, save it, and give it "
+                                      "to vorlix-wordbase again.\n"),
+                 qPrintable(refused.err));
+        QCOMPARE(fileBytes(own), before);
     }
 
     // Windows hands a program its arguments in the system's code page unless it asks for them
