@@ -225,7 +225,8 @@ int main(int argc, char** argv)
         for (const std::string& warning : report.warnings) warnings += warning + "\n";
         if (!warnings.empty()) teller.warn(warnings);
     } catch (const wordbase::BuildError& e) {
-        teller.fail(e.what() + std::string("\n") + kName + ": nothing was written to " + out + "\n");
+        teller.fail(e.what() + std::string("\n"));
+        teller.fail(kName + ": nothing was written to " + out + "\n");
         if (files.size() == 1) {
             teller.fail("Vorlix goes on with the words it has. Correct the list, save it, and give it to " + kName +
                         " again.\n");
