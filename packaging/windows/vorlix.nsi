@@ -77,9 +77,9 @@ Var KeptFiles
       System::Call 'kernel32::CloseHandle(p r0)'
       ${Break}
     ${EndIf}
-    ; ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND: nothing there to run
-    ${If} $1 = 2
-    ${OrIf} $1 = 3
+    ; Only a running program's file is refused for sharing (ERROR_SHARING_VIOLATION); a missing
+    ; one, or one refused for another reason, is no running program.
+    ${If} $1 <> 32
       ${Break}
     ${EndIf}
     ${If} ${Silent}
