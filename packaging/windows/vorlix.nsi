@@ -1,9 +1,15 @@
 ; SPDX-FileCopyrightText: 2026 kestry
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Vorlix installer: a per-user install that needs no administrator rights, into
-; %LOCALAPPDATA%\Programs\Vorlix, with a Start menu entry, an uninstaller and an entry in the list
-; of installed programs. The build defines VERSION, PROGRAM_FOLDER (what to install), ICON, OUTFILE,
-; LICENSE (the licence text it shows) and FILE_LIST (the uninstaller's list of what it installed).
+; %LOCALAPPDATA%\Programs\Vorlix, with Start menu entries, an uninstaller and an entry in the list
+; of installed programs. The build defines VERSION, PROGRAM_FOLDER (what to install), ICON,
+; OUTFILE, LICENSE (the licence text it shows) and the lists release_files.cmake makes:
+; INSTALL_FILES, RELEASED_FILES and REMOVE_FILES.
+;
+; What is the user's stays as it is: the user's own word database in %LOCALAPPDATA%\Vorlix, the
+; settings, and every file in the program folder whose content no release of Vorlix installed
+; there (an edited words.tsv, a reg.ocx the user made). Such a reg.ocx is moved to where the
+; program reads the user's own words.
 Unicode true
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -11,6 +17,9 @@ Unicode true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorlix"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define SETTINGS_KEY "Software\VB and VBA Program Settings\kestry\vorlix1.0"
+!define OWN_WORDS_FOLDER "$LOCALAPPDATA\Vorlix"
+!define OWN_WORDS_ENTRY "$SMPROGRAMS\Vorlix - Use My Own Words.lnk"
+!define HELP_ENTRY "$SMPROGRAMS\Vorlix Help.lnk"
 
 Name "Vorlix"
 BrandingText "Vorlix ${VERSION}"
@@ -28,9 +37,13 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 kestry. Free software under the GNU GPL, version 3 or later"
 
+; What the last page of the installer or the uninstaller says: set by its work.
+Var FinishText
+; The files of the program folder the installer left as the user had them, ", " between them.
+Var KeptFiles
+
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\vorlix.exe"
 ; The licence comes first. It asks for no acceptance before the program is used, so the page goes
 ; on with Next rather than "I Agree".
 !define MUI_LICENSEPAGE_TEXT_TOP "Vorlix is free software under the GNU General Public License, version 3 or later."
@@ -39,20 +52,34 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 kestry. Free sof
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\vorlix.exe"
+!define MUI_FINISHPAGE_TEXT "$FinishText"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+!define MUI_FINISHPAGE_TEXT "$FinishText"
+!insertmacro MUI_UNPAGE_FINISH
 !insertmacro MUI_LANGUAGE "English"
 
-; A running program cannot be replaced or removed: the user is asked to end it first. The question
-; must come in front of every window, the word window included, which stays above the others. A
-; message box asking for that alone (MB_TOPMOST) is not kept on top under Wine; one owned by a
-; window on top, made for it and never shown, is, on Windows too.
+; A running program cannot be replaced or removed: the user is asked to end it first, before the
+; first page, and again when the work starts. Whether it runs is asked without changing anything:
+; Windows lets no one open a running program's file for writing. The question must come in front
+; of every window, the word window included, which stays above the others. A message box asking
+; for that alone (MB_TOPMOST) is not kept on top under Wine; one owned by a window on top, made for
+; it and never shown, is, on Windows too.
 !macro WaitUntilNotRunning CAPTION
-  ${DoWhile} ${FileExists} "$INSTDIR\vorlix.exe"
-    ClearErrors
-    Delete "$INSTDIR\vorlix.exe"
-    ${IfNot} ${Errors}
+  ${Do}
+    ; GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING
+    System::Call 'kernel32::CreateFileW(w "$INSTDIR\vorlix.exe", i 0x40000000, i 7, p 0, i 3, i 0, p 0) p .r0 ?e'
+    Pop $1
+    ${If} $0 P<> -1
+      System::Call 'kernel32::CloseHandle(p r0)'
+      ${Break}
+    ${EndIf}
+    ; Only a running program's file is refused for sharing (ERROR_SHARING_VIOLATION); a missing
+    ; one, or one refused for another reason, is no running program.
+    ${If} $1 <> 32
       ${Break}
     ${EndIf}
     ${If} ${Silent}
@@ -61,7 +88,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 kestry. Free sof
     ; WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WS_POPUP
     System::Call 'user32::CreateWindowExW(i 0x88, w "STATIC", w "", i 0x80000000, i 0, i 0, i 0, i 0, p 0, p 0, p 0, p 0) p .r1'
     ; MB_RETRYCANCEL | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST; IDRETRY is 4
-    System::Call 'user32::MessageBoxW(p r1, w "Vorlix is running. Right-click its word window, choose Exit, then Retry.", w "${CAPTION}", i 0x50035) i .r0'
+    System::Call 'user32::MessageBoxW(p r1, w "Vorlix is running.$\r$\nRight-click its word window, choose Exit, then Retry.${U+00A0}", w "${CAPTION}", i 0x50035) i .r0'
     System::Call 'user32::DestroyWindow(p r1)'
     ${If} $0 != 4
       Abort
@@ -69,23 +96,190 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 kestry. Free sof
   ${Loop}
 !macroend
 
+; ${PREFIX}Sha256: the SHA-256 of the file $R0, in lower-case hexadecimal, into $R1; empty when the
+; file cannot be read.
+!macro Sha256Function PREFIX
+Function ${PREFIX}Sha256
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  Push $4
+  Push $5
+  StrCpy $R1 ""
+  ; GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING
+  System::Call 'kernel32::CreateFileW(w R0, i 0x80000000, i 7, p 0, i 3, i 0, p 0) p .r0'
+  ${If} $0 P<> -1
+    ; PROV_RSA_AES, CRYPT_VERIFYCONTEXT; CALG_SHA_256
+    System::Call 'advapi32::CryptAcquireContextW(*p .r1, p 0, p 0, i 24, i 0xF0000000)'
+    System::Call 'advapi32::CryptCreateHash(p r1, i 0x800C, p 0, i 0, *p .r3)'
+    System::Alloc 65536
+    Pop $4
+    ${Do}
+      System::Call 'kernel32::ReadFile(p r0, p r4, i 65536, *i .r5, p 0) i .r2'
+      ${If} $2 = 0
+      ${OrIf} $5 = 0
+        ${ExitDo}
+      ${EndIf}
+      System::Call 'advapi32::CryptHashData(p r3, p r4, i r5, i 0)'
+    ${Loop}
+    ; ReadFile reports the end of the file as success with nothing read; anything else is a fault.
+    ${If} $2 <> 0
+      ; HP_HASHVAL
+      System::Call 'advapi32::CryptGetHashParam(p r3, i 2, p r4, *i 32, i 0) i .r2'
+      ${If} $2 <> 0
+        ${For} $5 0 31
+          IntOp $2 $4 + $5
+          System::Call '*$2(&i1 .r2)'
+          IntOp $2 $2 & 0xFF
+          IntFmt $2 "%02x" $2
+          StrCpy $R1 "$R1$2"
+        ${Next}
+      ${EndIf}
+    ${EndIf}
+    System::Free $4
+    System::Call 'advapi32::CryptDestroyHash(p r3)'
+    System::Call 'advapi32::CryptReleaseContext(p r1, i 0)'
+    System::Call 'kernel32::CloseHandle(p r0)'
+  ${EndIf}
+  Pop $5
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+!macroend
+
+; ${PREFIX}Ours: $R1 becomes 1 when the file $R0 of the program folder ("platforms\qwindows.dll")
+; is not there, or holds what a release of Vorlix installed there; 0 when it is the user's.
+!macro OursFunction PREFIX
+Function ${PREFIX}Ours
+  ${IfNot} ${FileExists} "$INSTDIR\$R0"
+    StrCpy $R1 1
+    Return
+  ${EndIf}
+  Push $R0
+  StrCpy $R0 "$INSTDIR\$R0"
+  Call ${PREFIX}Sha256
+  Pop $R0
+  StrCpy $R1 "$R0|$R1"
+  !include "${RELEASED_FILES}"
+  StrCpy $R1 0
+  Return
+  released:
+  StrCpy $R1 1
+FunctionEnd
+!macroend
+
+!insertmacro Sha256Function ""
+!insertmacro Sha256Function "un."
+!insertmacro OursFunction ""
+!insertmacro OursFunction "un."
+
+; The installer's command for one file of the program folder: it replaces only what is Vorlix's.
+!macro InstallFile FOLDER NAME
+  StrCpy $R0 "${NAME}"
+  Call Ours
+  ${If} $R1 = 1
+    SetOutPath "${FOLDER}"
+    File "${PROGRAM_FOLDER}\${NAME}"
+  ${ElseIf} $KeptFiles == ""
+    StrCpy $KeptFiles "${NAME}"
+  ${Else}
+    StrCpy $KeptFiles "$KeptFiles, ${NAME}"
+  ${EndIf}
+!macroend
+
+; The uninstaller's command for one file of the program folder: it removes only what is Vorlix's.
+!macro RemoveFile NAME
+  StrCpy $R0 "${NAME}"
+  Call un.Ours
+  ${If} $R1 = 1
+    Delete "$INSTDIR\${NAME}"
+  ${EndIf}
+!macroend
+
+; A reg.ocx in the program folder that no release installed is one the user made there, as the
+; help page once said to: it goes to where the program reads the user's own words, or, where
+; there are some already, beside them under a name of its own. $0 becomes where it went, or
+; stays empty. Where it cannot be moved, it stays, and is kept as the user's.
+Function MoveOwnWordDatabase
+  StrCpy $0 ""
+  StrCpy $R0 "reg.ocx"
+  Call Ours
+  ${If} $R1 = 1
+    Return
+  ${EndIf}
+  CreateDirectory "${OWN_WORDS_FOLDER}"
+  StrCpy $1 "${OWN_WORDS_FOLDER}\reg.ocx"
+  StrCpy $2 1
+  ${While} ${FileExists} $1
+    ${If} $2 = 1
+      StrCpy $1 "${OWN_WORDS_FOLDER}\reg-previous.ocx"
+    ${Else}
+      StrCpy $1 "${OWN_WORDS_FOLDER}\reg-previous-$2.ocx"
+    ${EndIf}
+    IntOp $2 $2 + 1
+  ${EndWhile}
+  ClearErrors
+  Rename "$INSTDIR\reg.ocx" $1
+  ${IfNot} ${Errors}
+    StrCpy $0 $1
+  ${EndIf}
+FunctionEnd
+
+; The last page's text may run to three paragraphs, more than the room above the Run check box:
+; the check box goes to the foot of the page, and the text takes what is left. Positions in dialog
+; units, as the page lays them out: the text starts 45 down and 120 in, 195 wide, on a page 193 high.
+!macro PlaceOnFinishPage CONTROL LEFT TOP RIGHT BOTTOM
+  System::Call '*(i ${LEFT}, i ${TOP}, i ${RIGHT}, i ${BOTTOM}) p .r0'
+  System::Call 'user32::MapDialogRect(p $mui.FinishPage, p r0)'
+  System::Call '*$0(i .r1, i .r2, i .r3, i .r4)'
+  System::Free $0
+  IntOp $3 $3 - $1
+  IntOp $4 $4 - $2
+  ; SWP_NOZORDER | SWP_NOACTIVATE
+  System::Call 'user32::SetWindowPos(p ${CONTROL}, p 0, i r1, i r2, i r3, i r4, i 0x14)'
+!macroend
+
+Function FinishPageShow
+  !insertmacro PlaceOnFinishPage $mui.FinishPage.Text 120 45 315 173
+  !insertmacro PlaceOnFinishPage $mui.FinishPage.Run 120 178 315 188
+FunctionEnd
+
 Function .onInit
   SetShellVarContext current
+  !insertmacro WaitUntilNotRunning "$(^SetupCaption)"
 FunctionEnd
 
 Function un.onInit
   SetShellVarContext current
+  !insertmacro WaitUntilNotRunning "$(^UninstallCaption)"
 FunctionEnd
 
 Section "Vorlix"
-  SetOutPath "$INSTDIR"
   !insertmacro WaitUntilNotRunning "$(^SetupCaption)"
+  StrCpy $FinishText "Vorlix is installed. To see words of your own, give your list to $\"Vorlix - Use My Own Words$\" in the Start menu."
+  Call MoveOwnWordDatabase
+  ${If} $0 == "${OWN_WORDS_FOLDER}\reg.ocx"
+    StrCpy $FinishText "$FinishText$\r$\n$\r$\nYour own words, reg.ocx in the program folder, are now in $0, where Vorlix reads them and installing leaves them alone."
+  ${ElseIf} $0 != ""
+    StrCpy $FinishText "$FinishText$\r$\n$\r$\nYour own reg.ocx from the program folder is now $0, beside the words Vorlix reads."
+  ${EndIf}
   ; The files keep no build times: the same program folder makes the same installer.
   SetDateSave off
-  File /r "${PROGRAM_FOLDER}\*"
+  !include "${INSTALL_FILES}"
+  ${If} $KeptFiles != ""
+    StrCpy $FinishText "$FinishText$\r$\n$\r$\nKept as you changed them: $KeptFiles."
+  ${EndIf}
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Vorlix.lnk" "$INSTDIR\vorlix.exe" "" "$INSTDIR\vorlix.exe" 0 \
     SW_SHOWNORMAL "" "English and Spanish words, a pair every few seconds"
+  CreateShortcut "${OWN_WORDS_ENTRY}" "$INSTDIR\wordbase.exe" "" "$INSTDIR\vorlix.exe" 0 \
+    SW_SHOWNORMAL "" "Vorlix shows the words of your own list, saved from a spreadsheet, Quizlet or Anki"
+  CreateShortcut "${HELP_ENTRY}" "$INSTDIR\help.html" "" "" 0 SW_SHOWNORMAL "" "How to use Vorlix"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Vorlix"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -101,14 +295,34 @@ Section "Vorlix"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-; Removes what the installer put there, one file at a time: the folder may have been one the user
-; already kept other things in. The settings stay, for a later install.
+; The names in the program folder that stay after the uninstall, ", " between them, into $1.
+Function un.WhatStays
+  StrCpy $1 ""
+  FindFirst $2 $3 "$INSTDIR\*"
+  ${DoWhile} $3 != ""
+    ${If} $3 != "."
+    ${AndIf} $3 != ".."
+      ${If} $1 == ""
+        StrCpy $1 $3
+      ${Else}
+        StrCpy $1 "$1, $3"
+      ${EndIf}
+    ${EndIf}
+    FindNext $2 $3
+  ${Loop}
+  FindClose $2
+FunctionEnd
+
+; Removes what a release of Vorlix put there, one file at a time, and the program folder once
+; nothing else is left in it. The user's own words and settings stay, for a later install.
 Section "Uninstall"
   !insertmacro WaitUntilNotRunning "$(^UninstallCaption)"
-  !include "${FILE_LIST}"
+  !include "${REMOVE_FILES}"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Vorlix.lnk"
+  Delete "${OWN_WORDS_ENTRY}"
+  Delete "${HELP_ENTRY}"
   DeleteRegValue HKCU "${RUN_KEY}" "vorlix1.0"
   ; The settings stay, and with them the one that says the program starts at log-on: it no longer
   ; does, and a later install must not show it ticked.
@@ -117,4 +331,13 @@ Section "Uninstall"
     WriteRegStr HKCU "${SETTINGS_KEY}" "mark" "0"
   ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  StrCpy $FinishText "Vorlix is removed from your computer. Your settings are kept, for a later install."
+  ${If} ${FileExists} "${OWN_WORDS_FOLDER}\reg.ocx"
+    StrCpy $FinishText "$FinishText$\r$\n$\r$\nYour own words are kept too, in ${OWN_WORDS_FOLDER}\reg.ocx. Delete that file to remove them, or to see the words Vorlix comes with after a later install."
+  ${EndIf}
+  ${If} ${FileExists} "$INSTDIR\*"
+    Call un.WhatStays
+    StrCpy $FinishText "$FinishText$\r$\n$\r$\n$INSTDIR stays, holding what Vorlix did not install there, or what was changed since: $1."
+  ${EndIf}
 SectionEnd

@@ -13,6 +13,7 @@
 
 #include "app/settings_store.h"
 #include "app/startup_entry.h"
+#include "platform/user_word_database.h"
 
 class QObject;
 class QString;
@@ -50,10 +51,5 @@ void openWithDesktop(const QString& target, QObject& context, std::function<void
 // The Qt platform plugin the program asks for in this session, before Qt starts; none where
 // Qt's own choice stands.
 std::optional<std::string> qtPlatformForThisSession();
-
-// The folder (UTF-8, no separator at the end) where the user may keep a word database of their
-// own, read instead of the one beside the program; none where the program folder is the user's
-// own to change.
-std::optional<std::string> userWordDatabaseFolder();
 
 }  // namespace vorlix

@@ -1,67 +1,140 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 kestry
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The installer as a user meets it: a silent install into %LOCALAPPDATA%\Programs\Vorlix with a
-# Start menu entry and an entry among the installed programs, the installed program showing its
-# first word, an install over the running program that asks in front of it to end it first, and
-# a silent uninstall that leaves nothing behind but the user's settings.
+# A new user's way with the installer and their own words: an install into
+# %LOCALAPPDATA%\Programs\Vorlix with its Start menu entries and an entry among the installed
+# programs; an upgrade over the running program, which asks before its first page to end it and
+# moves a reg.ocx the user made in the program folder to the user's own words; an uninstall that
+# leaves the user's files; Excel's plain CSV dropped on wordbase.exe, whose window tells where the
+# words went; the program showing them; and an install and an uninstall that leave them as they
+# are, the program folder gone.
 source "$(dirname "$0")/wine_session.sh"
 : "${VORLIX_INSTALLER:?the installer}"
+: "${VORLIX_TEST_DB:?a word database, as a user makes one}"
 [ -f "$VORLIX_INSTALLER" ] || fail "no installer at $VORLIX_INSTALLER: build it with the target 'installer'"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorlix'
 
-windows_folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
 installed="$(windows_folder LOCALAPPDATA)/Programs/Vorlix"
-start_menu_entry="$(windows_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Vorlix.lnk"
+start_menu="$(windows_folder APPDATA)/Microsoft/Windows/Start Menu/Programs"
+entries=("Vorlix.lnk" "Vorlix - Use My Own Words.lnk" "Vorlix Help.lnk")
+own_database="$own_words/reg.ocx"
+own_database_windows="$(winepath -w "$own_words")\\reg.ocx"
 rm -rf "$installed"
 wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
 
-wine "$VORLIX_INSTALLER" /S
+install() { wine "$VORLIX_INSTALLER" /S; }
+# The uninstaller runs on from a copy of itself: wait for it to finish.
+uninstall() {
+  wine "$(winepath -w "$installed/uninstall.exe")" /S
+  for _ in $(seq 100); do [ -e "$installed/uninstall.exe" ] || break; sleep 0.2; done
+  sleep 0.5
+}
+start_program() { wine "$(winepath -w "$installed/vorlix.exe")" >/dev/null 2>&1 & pids+=($!); }
+# dialog_text TEXT: the texts of the shown dialog that holds TEXT, once it is there.
+dialog_text() {
+  local text=""
+  for _ in $(seq 100); do
+    text="$(probe texts "$1")"
+    [ -n "$text" ] && break
+    sleep 0.2
+  done
+  echo "$text"
+}
+
+install
 for file in vorlix.exe vorlix-words.exe wordbase.exe reg.ocx help.html words.tsv Qt6Core.dll libstdc++-6.dll \
   platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt THIRD-PARTY-NOTICES.txt uninstall.exe; do
   check "installed $file" test -f "$installed/$file"
 done
-check "a Start menu entry" test -f "$start_menu_entry"
+for entry in "${entries[@]}"; do check "the Start menu entry $entry" test -f "$start_menu/$entry"; done
 check "listed among the installed programs" test "$(registry_value "$uninstall_key" DisplayName)" = "REG_SZ Vorlix"
 check "with its version" test "$(registry_value "$uninstall_key" DisplayVersion)" = "REG_SZ 1.0"
 check "and its uninstaller" bash -c "[[ '$(registry_value "$uninstall_key" UninstallString)' == *uninstall.exe* ]]"
+bundled="$work/bundled.ocx"
+cp "$installed/reg.ocx" "$bundled"
 
 started=$(date +%s%N)
-wine "$(winepath -w "$installed/vorlix.exe")" >/dev/null 2>&1 & pids+=($!)
+start_program
 word_window >/dev/null || fail "the installed program shows no word window"
 echo "the installed program showed its first word after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 check "it found its word database" test "$(settings_value xxx)" = "REG_SZ 1"
 
-# An install over the running program asks for it to be ended, in front of its word window.
+# An upgrade, the user having made a reg.ocx and changed words.tsv in the program folder as the
+# old help page said. Before its first page it asks, in front of the word window, for the running
+# program to be ended, having changed nothing.
+cp "$VORLIX_TEST_DB" "$installed/reg.ocx"
+printf 'Kitchen\tkettle\tel hervidor\n' >>"$installed/words.tsv"
+cp "$installed/words.tsv" "$work/words.tsv"
 wine "$VORLIX_INSTALLER" >/dev/null 2>&1 & setup=$!
 pids+=("$setup")
 message=""
 for _ in $(seq 100); do
-  # The first page stands until its Install button is pressed.
-  xdotool key Return
-  sleep 0.3
   message="$(probe message "Vorlix is running")"
   [ -n "$message" ] && break
+  sleep 0.2
 done
 read -r _ message_exstyle message_in_front <<<"$message"
-check "an install over the running program asks to end it" test -n "$message"
+check "an upgrade over the running program asks to end it before its first page" test -n "$message"
 check "on top of other windows" test $(( 0x${message_exstyle:-0} & 0x8 )) -ne 0
 check "in front" test "$message_in_front" = 1
+check "having changed nothing" cmp -s "$VORLIX_TEST_DB" "$installed/reg.ocx"
+check "nor removed the program" test -f "$installed/vorlix.exe"
+program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9
+sleep 0.5
+# Retry, then the licence's Next, then Install.
+xdotool key Return
+[ -n "$(dialog_text "You need not accept this licence")" ] || fail "no licence page after Retry"
+xdotool key Return
+[ -n "$(dialog_text "Destination Folder")" ] || fail "no folder page after the licence"
+xdotool key Return
+finish="$(dialog_text "Completing")"
+check "the upgrade's last page says where the user's reg.ocx went" \
+  bash -c "[[ \"\$1\" == *\"are now in $own_database_windows,\"* ]]" _ "$finish"
+check "and which files it kept" bash -c "[[ \"\$1\" == *'Kept as you changed them: words.tsv.'* ]]" _ "$finish"
 kill -9 "$setup"
+check "the user's reg.ocx is now their own words" cmp -s "$VORLIX_TEST_DB" "$own_database"
+check "the bundled one is back in the program folder" cmp -s "$bundled" "$installed/reg.ocx"
+check "the changed words.tsv is as the user left it" cmp -s "$work/words.tsv" "$installed/words.tsv"
 
 # Set to start at log-on, as the options dialog leaves it.
 wine reg add "$run_key" /v vorlix1.0 /t REG_SZ /d "$(winepath -w "$installed/vorlix.exe")" /f >/dev/null
 wine reg add "$settings_key" /v mark /t REG_SZ /d 1 /f >/dev/null
-pkill -9 -f 'vorlix\.exe' || true
-sleep 0.5
-
-# The uninstaller runs on from a copy of itself: wait for it to finish.
-wine "$(winepath -w "$installed/uninstall.exe")" /S
-for _ in $(seq 100); do [ -e "$installed" ] || break; sleep 0.2; done
-check "the program folder is gone" test ! -e "$installed"
-check "the Start menu entry is gone" test ! -e "$start_menu_entry"
+uninstall
+check "an uninstall leaves the user's file" cmp -s "$work/words.tsv" "$installed/words.tsv"
+check "and nothing else in the program folder" test "$(ls -A "$installed")" = words.tsv
+check "nor its words" cmp -s "$VORLIX_TEST_DB" "$own_database"
+for entry in "${entries[@]}"; do check "the Start menu entry $entry is gone" test ! -e "$start_menu/$entry"; done
 check "no longer listed among the installed programs" bash -c "! wine reg query '$uninstall_key' >/dev/null 2>&1"
 check "the start-at-log-on value is gone" test -z "$(registry_value "$run_key" vorlix1.0)"
 check "the settings stay" test "$(settings_value xxx)" = "REG_SZ 1"
 check "but no longer say the program starts at log-on" test "$(settings_value mark)" = "REG_SZ 0"
+
+# A new user's own words: Excel's plain CSV from a Spanish-locale Excel (Windows-1252,
+# semicolons), dropped on wordbase.exe, which then has a console of its own.
+rm "$installed/words.tsv"
+forget_the_program
+install
+list="$work/mis palabras.csv"
+printf 'category;english;spanish\r\nweather;girl;la ni\xf1a\r\nWeather;rain;la lluvia\r\n' >"$list"
+wine start /unix "$installed/wordbase.exe" "$(winepath -w "$list")"
+outcome="$(dialog_text "went into")"
+program_processes 'wordbase\.exe' | xargs -r kill -9
+check "the tool's window says where the words went" \
+  bash -c "[[ \"\$1\" == *\"2 pairs in 1 category went into $own_database_windows\"* ]]" _ "$outcome"
+check "what to do next" bash -c "[[ \"\$1\" == *'end it (Exit in its menu) and start it again'* ]]" _ "$outcome"
+check "and how to go back" bash -c "[[ \"\$1\" == *\"delete $own_database_windows\"* ]]" _ "$outcome"
+check "and which character set it took" bash -c "[[ \"\$1\" == *'read as Windows-1252 text'* ]]" _ "$outcome"
+start_program
+read -r _ _ _ left top right bottom < <(word_window) || fail "no word window with the user's own words"
+read -r fit_w fit_h < <(wine "$VORLIX_BIN_DIR/fit_probe.exe" "girl  |  la niña" | tr -d '\r')
+check "the program shows them, \"la niña\" intact, under Weather" \
+  test $((right - left)) -eq "$fit_w" -a $((bottom - top)) -eq "$fit_h"
+program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9
+cp "$own_database" "$work/own.ocx"
+
+install
+check "an install again leaves the user's words as they are" cmp -s "$work/own.ocx" "$own_database"
+uninstall
+check "so does an uninstall" cmp -s "$work/own.ocx" "$own_database"
+check "the program folder, with nothing of the user's in it, is gone" test ! -e "$installed"
 echo "all checks passed"

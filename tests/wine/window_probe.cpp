@@ -12,10 +12,13 @@
 //   window_probe desktop-colour   the colour scheme's desktop colour, RRGGBB
 //   window_probe message TEXT     "HWND EXSTYLE FOREGROUND" of a shown message box of any program
 //                                 whose text holds TEXT; FOREGROUND is 1 when it is in front
+//   window_probe texts TEXT       the texts of a shown dialog of any program (a message box, an
+//                                 installer's page) that holds TEXT, one a paragraph, in UTF-8
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <string>
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -82,6 +85,31 @@ BOOL CALLBACK printMessageBox(HWND window, LPARAM text)
     return TRUE;
 }
 
+BOOL CALLBACK collectText(HWND child, LPARAM texts)
+{
+    wchar_t text[4096] = {};
+    if (IsWindowVisible(child) && GetWindowTextW(child, text, 4096) > 0) {
+        *reinterpret_cast<std::wstring*>(texts) += std::wstring(text) + L"\n\n";
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK printDialogTexts(HWND window, LPARAM text)
+{
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (!IsWindowVisible(window) || std::strcmp(className, "#32770") != 0) return TRUE;
+    std::wstring texts;
+    EnumChildWindows(window, collectText, reinterpret_cast<LPARAM>(&texts));
+    if (texts.find(reinterpret_cast<const wchar_t*>(text)) == std::wstring::npos) return TRUE;
+    const int length = static_cast<int>(texts.size());
+    std::string utf8(
+        static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, texts.data(), length, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, texts.data(), length, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    return TRUE;
+}
+
 void printColour(COLORREF c)
 {
     std::printf("%02X%02X%02X\n", GetRValue(c), GetGValue(c), GetBValue(c));
@@ -105,8 +133,14 @@ int main(int argc, char* argv[])
         wchar_t text[256] = {};
         MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, text, 255);
         EnumWindows(printMessageBox, reinterpret_cast<LPARAM>(text));
+    } else if (argc == 3 && std::strcmp(argv[1], "texts") == 0) {
+        wchar_t text[256] = {};
+        MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, text, 255);
+        EnumWindows(printDialogTexts, reinterpret_cast<LPARAM>(text));
     } else {
-        std::fprintf(stderr, "usage: window_probe windows | foreground | pixel X Y | desktop-colour | message TEXT\n");
+        std::fprintf(
+            stderr,
+            "usage: window_probe windows | foreground | pixel X Y | desktop-colour | message TEXT | texts TEXT\n");
         return 2;
     }
     return 0;

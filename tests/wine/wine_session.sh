@@ -15,14 +15,28 @@ run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 pids=()
 # program_processes PATTERN: the ids of the program's processes whose command line matches, but
 # not those of the word readers in the build's own folder, which the QtTest suite runs beside
-# this test.
+# this test, nor those of other Wine sessions on the machine: another run of these tests, in a
+# prefix of its own, starts programs of the same names.
 build_folder="$(winepath -w "$VORLIX_BIN_DIR")"
-program_processes() { pgrep -af "$1" | grep -vF "$build_folder" | awk '{print $1}' || true; }
-# forget_the_program: no copy running, no settings, no start-at-log-on value.
+program_processes() {
+  local pid
+  for pid in $(pgrep -f "$1"); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    ps -o args= -p "$pid" | grep -qF "$build_folder" || echo "$pid"
+  done
+}
+# windows_folder NAME: the Unix path of the folder a Windows variable (LOCALAPPDATA) names.
+windows_folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
+# The user's own words, which the program reads instead of those beside it.
+own_words="$(windows_folder LOCALAPPDATA)/Vorlix"
+[[ "$own_words" == "$WINEPREFIX"/* ]] || { echo "%LOCALAPPDATA% lies outside the Wine prefix: $own_words" >&2; exit 1; }
+# forget_the_program: no copy running, no settings, no start-at-log-on value, no words of the
+# user's own.
 forget_the_program() {
   program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9 2>/dev/null || true
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
   wine reg delete "$run_key" /v vorlix1.0 /f >/dev/null 2>&1 || true
+  rm -rf "$own_words"
 }
 cleanup() {
   for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done

@@ -118,9 +118,9 @@ char separatorOf(std::string_view text)
 
 }  // namespace
 
-Records splitRecords(std::string_view text)
+Records splitRecords(std::string_view text, std::optional<char> separator)
 {
-    Records result{separatorOf(text), {}};
+    Records result{separator ? *separator : separatorOf(text), {}};
     RecordReader reader(text, result.separator);
     while (!reader.atEnd()) {
         if (reader.skipNonRecord()) continue;

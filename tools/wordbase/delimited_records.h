@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,11 +24,12 @@ struct Records {
 };
 
 // Splits text as spreadsheets write CSV (RFC 4180) and as tab-separated text comes: the
-// separator is a tab, a semicolon or a comma, whichever the first line uses (a tab before the
-// others, a comma where semicolons are not more). A field that starts with a double quote runs to
+// separator is `separator` where the list names it (list_header.h), else a tab, a semicolon or a
+// comma, whichever the first line uses (a tab before the others, a comma where semicolons are
+// not more). A field that starts with a double quote runs to
 // the closing one and may hold separators, line breaks and doubled quotes; a quote anywhere
 // else is an ordinary character, as it always was in tab-separated lists. Lines end in LF, CRLF
 // or CR. Empty lines, and lines whose first field starts with '#', are no records.
-Records splitRecords(std::string_view text);
+Records splitRecords(std::string_view text, std::optional<char> separator = std::nullopt);
 
 }  // namespace vorlix::wordbase

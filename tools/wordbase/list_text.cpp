@@ -3,6 +3,9 @@
 
 #include "list_text.h"
 
+#include <array>
+
+#include "platform/legacy_text.h"
 #include "words/jet/unicode.h"
 
 namespace vorlix::wordbase {
@@ -11,13 +14,14 @@ namespace {
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+// How a spreadsheet's own files start: a zip (.xlsx, .ods) or an OLE compound file (.xls).
+constexpr std::array<std::string_view, 2> kSpreadsheetFileStarts = {"PK\x03\x04", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"};
 
+const std::string kSpreadsheetFile =
+    "is a spreadsheet's own file (such as .xlsx, .ods or .xls), not a list; open it in the spreadsheet and "
+    "save it as CSV";
 const std::string kNulCharacter =
     "holds NUL characters, so it is not a text file; save the list as CSV or as Unicode text";
-// Excel's plain "CSV" is in the system's code page: the one mistake every user of it makes.
-const std::string kNotUtf8 =
-    "is not UTF-8 text; save the list with the character set UTF-8 (Excel: \"CSV UTF-8\", LibreOffice: "
-    "\"Unicode (UTF-8)\")";
 const std::string kNotUtf16 = "is not valid UTF-16 text; save the list again, as CSV UTF-8 or as Unicode text";
 
 std::string fromUtf16(std::string_view bytes, bool littleEndian)
@@ -41,22 +45,47 @@ std::string fromUtf16(std::string_view bytes, bool littleEndian)
     return jet::utf8FromUtf16(units);
 }
 
+// The text line by line in the legacy character set, so that a line it cannot read is named.
+std::string fromLegacyText(std::string_view bytes)
+{
+    std::string utf8;
+    int line = 1;
+    for (size_t start = 0; start < bytes.size(); ++line) {
+        const size_t end = std::min(bytes.find('\n', start), bytes.size());
+        const auto text = utf8FromLegacyText(bytes.substr(start, end - start));
+        if (!text) {
+            throw NotText(line, "is neither UTF-8 text nor text in " + legacyCharacterSetName() +
+                                    "; save the list with the character set UTF-8 (Excel: \"CSV UTF-8\", "
+                                    "LibreOffice: \"Unicode (UTF-8)\")");
+        }
+        utf8 += *text;
+        if (end < bytes.size()) utf8 += '\n';
+        start = end + 1;
+    }
+    return utf8;
+}
+
 }  // namespace
 
-std::string utf8Text(std::string_view bytes)
+ListText listText(std::string_view bytes)
 {
-    if (bytes.starts_with(kUtf16LittleEndianMark)) return fromUtf16(bytes.substr(2), true);
-    if (bytes.starts_with(kUtf16BigEndianMark)) return fromUtf16(bytes.substr(2), false);
+    for (const std::string_view start : kSpreadsheetFileStarts) {
+        if (bytes.starts_with(start)) throw NotText(1, kSpreadsheetFile);
+    }
+    if (bytes.starts_with(kUtf16LittleEndianMark)) return {fromUtf16(bytes.substr(2), true), {}};
+    if (bytes.starts_with(kUtf16BigEndianMark)) return {fromUtf16(bytes.substr(2), false), {}};
     if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
     int line = 1;
+    bool utf8 = true;
     for (size_t start = 0; start < bytes.size(); ++line) {
         const size_t end = std::min(bytes.find('\n', start), bytes.size());
         const std::string_view text = bytes.substr(start, end - start);
         if (text.find('\0') != std::string_view::npos) throw NotText(line, kNulCharacter);
-        if (!jet::utf16FromUtf8(text)) throw NotText(line, kNotUtf8);
+        utf8 = utf8 && jet::utf16FromUtf8(text).has_value();
         start = end + 1;
     }
-    return std::string(bytes);
+    if (utf8) return {std::string(bytes), {}};
+    return {fromLegacyText(bytes), legacyCharacterSetName()};
 }
 
 }  // namespace vorlix::wordbase

@@ -45,12 +45,6 @@ size_t editDistance(std::string_view a, std::string_view b)
     return row[b.size()];
 }
 
-bool isOffered(std::string_view name)
-{
-    return std::any_of(kCategories.begin(), kCategories.end(),
-                       [name](const Category& c) { return c.number != kAllCategories && c.name == name; });
-}
-
 std::string unknownCategoryWarning(const std::string& category, size_t pairs)
 {
     if (category.empty()) {
@@ -66,6 +60,14 @@ std::string unknownCategoryWarning(const std::string& category, size_t pairs)
 }
 
 }  // namespace
+
+std::optional<std::string_view> offeredCategory(std::string_view name)
+{
+    for (const Category& c : kCategories) {
+        if (c.number != kAllCategories && sameCategory(c.name, name)) return c.name;
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string_view> nearestCategory(std::string_view name)
 {
@@ -88,7 +90,8 @@ std::optional<std::string_view> nearestCategory(std::string_view name)
     return nearest;
 }
 
-std::vector<Diagnostic> listWarnings(const std::vector<WordPair>& pairs, const std::vector<int>& lines)
+std::vector<Diagnostic> listWarnings(const std::vector<WordPair>& pairs, const std::vector<int>& lines,
+                                     bool categoryColumn)
 {
     struct Unknown {
         int firstLine;
@@ -99,14 +102,15 @@ std::vector<Diagnostic> listWarnings(const std::vector<WordPair>& pairs, const s
     std::vector<Diagnostic> warnings;
     for (size_t i = 0; i < pairs.size(); ++i) {
         const WordPair& pair = pairs[i];
-        if (!isOffered(pair.category)) {
+        if (categoryColumn && !offeredCategory(pair.category)) {
             ++unknown.try_emplace(pair.category, Unknown{lines[i], 0}).first->second.pairs;
         }
         const auto [earlier, isNew] = seen.try_emplace({pair.category, pair.english, pair.spanish}, lines[i]);
         if (!isNew) {
             warnings.push_back({Diagnostic::Kind::Warning, lines[i],
-                                "the pair \"" + pair.english + " | " + pair.spanish + "\" in \"" + pair.category +
-                                    "\" was given on line " + std::to_string(earlier->second) +
+                                "the pair \"" + pair.english + " | " + pair.spanish + "\"" +
+                                    (pair.category.empty() ? "" : " in \"" + pair.category + "\"") +
+                                    " was given on line " + std::to_string(earlier->second) +
                                     " already; both are kept, so it comes up more often"});
         }
     }

@@ -1,17 +1,25 @@
 // SPDX-FileCopyrightText: 2026 kestry
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The word-database builder: turns a word list, as a spreadsheet or a text editor saves it, into
-// the Jet4 database the program reads. No library writes Jet files, so the build makes reg.ocx
-// with this tool too.
+// The word-database builder: turns a word list, as a spreadsheet, a text editor or a flash-card
+// program saves it, into the Jet4 database the program reads. No library writes Jet files, so the
+// build makes reg.ocx with this tool too.
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "list_warnings.h"
 #include "platform/command_line.h"
 #include "platform/console_text.h"
+#include "platform/desktop_dialogs.h"
+#include "platform/legacy_text.h"
+#include "platform/user_word_database.h"
 #include "word_database.h"
 #include "words/categories.h"
 
@@ -20,44 +28,89 @@ namespace {
 using namespace vorlix;
 
 const std::string kName = VORLIX_WORDBASE_NAME;
-const std::string kUsage = "usage: " + kName + " [--password TEXT] LIST OUT.mdb\n";
+const std::string kUsage = "usage: " + kName + " [--category NAME] [--password TEXT] LIST [OUT.mdb]\n";
+const std::string kTitle = "Vorlix: your own words";
 
-constexpr std::string_view kHelp =
-    "Makes a Vorlix word database from a word list: an Access (Jet4) database holding the table\n"
-    "`word` with the text columns category, english and spanish.\n"
-    "\n"
-    "  --password TEXT  protect the database with TEXT (at most 20 characters); without it the\n"
-    "                   database has no password, and Vorlix and Access open it as it is\n"
-    "  --help           show this text\n"
-    "  --version        show the version\n"
-    "\n"
-    "LIST is one pair a line, as a spreadsheet saves it as CSV (separated by commas or by\n"
-    "semicolons, whichever the first line uses) or as text separated by tabs; in UTF-8, or in\n"
-    "UTF-16 with a byte-order mark (\"Unicode text\"). The columns are category, english and\n"
-    "spanish, in that order, unless a first line naming these three gives another. A field in\n"
-    "double quotes may hold separators and line breaks, and a quote written twice (\"\").\n"
-    "Empty lines and lines starting with # are passed over.\n"
-    "\n"
-    "A line with the wrong number of fields, an empty English or Spanish text, a text over 255\n"
-    "characters or a file that is not text stops the build: each is told as LIST:LINE, nothing\n"
-    "is written and OUT.mdb stays as it was. A category Vorlix does not offer, and a pair given\n"
-    "twice, are warned about; the pairs go into the database all the same.\n"
-    "\n"
-    "Put the database where Vorlix looks for its words, named reg.ocx, and start Vorlix again;\n"
-    "its help page (\"Your own words\") says where that is.\n"
-    "\n"
-    "The categories Vorlix offers, exactly as a list names them; the words of any other show\n"
-    "only under \"All\":\n";
+// Where the tool's words go: to the console, or, for a person who started it from the desktop,
+// into one window that shows them all when the tool ends, however it ends, each text told a
+// paragraph of its own.
+class Teller {
+public:
+    explicit Teller(std::unique_ptr<DesktopDialogs> desktop) : desktop_(std::move(desktop)) {}
+    Teller(const Teller&) = delete;
+    Teller& operator=(const Teller&) = delete;
+    ~Teller()
+    {
+        if (desktop_ && !told_.empty()) desktop_->show(kTitle, told_, tone_);
+    }
 
-void say(std::FILE* stream, const std::string& text)
+    DesktopDialogs* desktop() const { return desktop_.get(); }
+
+    void out(const std::string& text) { tell(stdout, text, DesktopDialogs::Tone::Information); }
+    void warn(const std::string& text) { tell(stderr, text, DesktopDialogs::Tone::Warning); }
+    void fail(const std::string& text) { tell(stderr, text, DesktopDialogs::Tone::Error); }
+
+private:
+    void tell(std::FILE* stream, const std::string& text, DesktopDialogs::Tone tone)
+    {
+        if (!desktop_) {
+            writeConsoleText(stream, text);
+            return;
+        }
+        told_ += (told_.empty() ? "" : "\n") + text;
+        tone_ = std::max(tone_, tone);
+    }
+
+    std::unique_ptr<DesktopDialogs> desktop_;
+    std::string told_;
+    DesktopDialogs::Tone tone_ = DesktopDialogs::Tone::Information;
+};
+
+// The user's own word database, which the program reads instead of its own where it is there.
+std::optional<std::string> ownDatabase()
 {
-    writeConsoleText(stream, text);
+    const auto folder = userWordDatabaseFolder();
+    if (!folder) return std::nullopt;
+    return *folder + static_cast<char>(std::filesystem::path::preferred_separator) + "reg.ocx";
 }
 
-int usageError(const std::string& why)
+std::string helpText(const std::optional<std::string>& own)
 {
-    say(stderr, kName + ": " + why + "\n" + kUsage + "Try '" + kName + " --help' for more.\n");
-    return 2;
+    return kUsage +
+           "\n"
+           "Makes a Vorlix word database from a word list: an Access (Jet4) database holding the table\n"
+           "`word` with the text columns category, english and spanish. Without OUT.mdb it writes the\n"
+           "database that Vorlix reads instead of its own, making its folder where it is missing:\n  " +
+           own.value_or("(none on this system)") +
+           "\n"
+           "\n"
+           "  --category NAME  the category of every pair of a list of two columns (english and\n"
+           "                   spanish), one of those below; without it they show under \"All\"\n"
+           "  --password TEXT  protect the database with TEXT (at most 20 characters); without it the\n"
+           "                   database has no password, and Vorlix and Access open it as it is\n"
+           "  --help           show this text\n"
+           "  --version        show the version\n"
+           "\n"
+           "LIST is one pair a line, as a spreadsheet saves it as CSV (separated by commas or by\n"
+           "semicolons, whichever the first line uses) or as text separated by tabs, as Quizlet and\n"
+           "Anki export it. The columns are category, english and spanish, or english and spanish\n"
+           "alone, in that order unless a first line naming them gives another; every line has the\n"
+           "same columns. A field in double quotes may hold separators and line breaks, and a quote\n"
+           "written twice (\"\"). Anki's header lines (#separator:, #html:, #tags column: ...) are\n"
+           "followed; other lines starting with #, and empty lines, are passed over. The list is\n"
+           "UTF-8, or UTF-16 with a byte-order mark (\"Unicode text\"); any other is read as " +
+           legacyCharacterSetName() +
+           ",\n"
+           "as a spreadsheet's plain CSV is saved here, and the tool says so.\n"
+           "\n"
+           "A line with the wrong number of fields, an empty English or Spanish text, a text over 255\n"
+           "characters or a file that is not text stops the build: each is told as LIST:LINE, nothing\n"
+           "is written and the database stays as it was. A category Vorlix does not offer, and a pair\n"
+           "given twice, are warned about; the pairs go into the database all the same. End Vorlix\n"
+           "and start it again to see the new words.\n"
+           "\n"
+           "The categories Vorlix offers, as a list names them, in any letter case; the words of any\n"
+           "other show only under \"All\":\n";
 }
 
 // The names wrapped into indented lines of at most 80 columns.
@@ -81,46 +134,103 @@ std::string counted(size_t count, const std::string& one, const std::string& man
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+std::string summary(const wordbase::BuildReport& report, const std::string& out)
+{
+    const std::string pairs = counted(report.pairs, "pair", "pairs");
+    if (report.pairs > 0 && report.categories == 0) {
+        return pairs + " without a category (Vorlix shows them under \"All\") went into " + out + "\n";
+    }
+    return pairs + " in " + counted(report.categories, "category", "categories") + " went into " + out + "\n";
+}
+
+int usageError(Teller& teller, const std::string& why)
+{
+    teller.fail(kName + ": " + why + "\n" + kUsage + "Try '" + kName + " --help' for more.\n");
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args = commandLineArguments(argc, argv);
+    Teller teller(desktopDialogsForThisStart());
     std::string password;
+    std::optional<std::string> category;
     std::vector<std::string> files;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+        // --name VALUE or --name=VALUE; none when `arg` is not that option.
+        const auto value = [&](std::string_view name) -> std::optional<std::string> {
+            if (arg.starts_with(std::string(name) + "=")) return std::string(arg.substr(name.size() + 1));
+            if (arg != name) return std::nullopt;
+            if (i + 1 == args.size()) return std::nullopt;
+            return args[++i];
+        };
         if (arg == "--help" || arg == "-h") {
-            say(stdout, kUsage + "\n" + std::string(kHelp) + categoryNames());
+            teller.out(helpText(ownDatabase()) + categoryNames());
             return 0;
         }
         if (arg == "--version") {
-            say(stdout, kName + " (Vorlix) " VORLIX_VERSION "\n");
+            teller.out(kName + " (Vorlix) " VORLIX_VERSION "\n");
             return 0;
         }
-        if (arg == "--password") {
-            if (++i == args.size()) return usageError("--password needs a value");
-            password = args[i];
-        } else if (arg.starts_with("--password=")) {
-            password = arg.substr(arg.find('=') + 1);
+        if (arg == "--password" || arg.starts_with("--password=")) {
+            const auto given = value("--password");
+            if (!given) return usageError(teller, "--password needs a value");
+            password = *given;
+        } else if (arg == "--category" || arg.starts_with("--category=")) {
+            const auto given = value("--category");
+            if (!given) return usageError(teller, "--category needs a value");
+            const auto offered = wordbase::offeredCategory(*given);
+            if (!offered) {
+                const auto nearest = wordbase::nearestCategory(*given);
+                return usageError(teller, "\"" + *given + "\" is none of the 29 categories Vorlix offers" +
+                                              (nearest ? "; did you mean \"" + std::string(*nearest) + "\"?" : ""));
+            }
+            category = std::string(*offered);
         } else if (arg == "--") {
             files.insert(files.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
             break;
         } else if (arg.starts_with("-")) {
-            return usageError("unknown option " + std::string(arg));
+            return usageError(teller, "unknown option " + std::string(arg));
         } else {
             files.emplace_back(arg);
         }
     }
-    if (files.size() != 2) return usageError("expected a word list and the database to write");
+    if (teller.desktop() && files.empty()) {
+        const auto chosen = teller.desktop()->askForFile("Choose the word list Vorlix is to show");
+        if (!chosen) return 1;
+        files.push_back(*chosen);
+    }
+    // From the desktop there is only ever a list: the database is the user's own.
+    if (teller.desktop() && files.size() > 1) return usageError(teller, "give it one word list at a time");
+    if (files.empty() || files.size() > 2) return usageError(teller, "expected a word list, and the database to write");
 
+    const auto own = ownDatabase();
+    if (files.size() == 1 && !own) return usageError(teller, "this system names no folder for it: give OUT.mdb");
+    const std::string out = files.size() == 2 ? files[1] : *own;
     try {
-        const wordbase::BuildReport report = wordbase::buildWordDatabase(files[0], files[1], password);
-        for (const std::string& warning : report.warnings) say(stderr, warning + "\n");
-        say(stdout, counted(report.pairs, "pair", "pairs") + " in " +
-                        counted(report.categories, "category", "categories") + " went into " + files[1] + "\n");
+        if (files.size() == 1) wordbase::makeFolderFor(out);
+        const wordbase::BuildReport report = wordbase::buildWordDatabase(files[0], out, password, category);
+        teller.out(summary(report, out));
+        if (files.size() == 1) {
+            teller.out(
+                "Vorlix shows them from its next start: end it (Exit in its menu) and start it again.\n"
+                "To go back to the words Vorlix comes with, delete " +
+                out + "\n");
+        }
+        if (!report.characterSetNote.empty()) teller.out(report.characterSetNote + "\n");
+        std::string warnings;
+        for (const std::string& warning : report.warnings) warnings += warning + "\n";
+        if (!warnings.empty()) teller.warn(warnings);
     } catch (const wordbase::BuildError& e) {
-        say(stderr, e.what() + std::string("\n") + kName + ": nothing was written to " + files[1] + "\n");
+        teller.fail(e.what() + std::string("\n"));
+        teller.fail(kName + ": nothing was written to " + out + "\n");
+        if (files.size() == 1) {
+            teller.fail("Vorlix goes on with the words it has. Correct the list, save it, and give it to " + kName +
+                        " again.\n");
+        }
         return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 
 #include "word_database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -117,12 +118,17 @@ void save(const std::string& outPath, const std::vector<jet4::Page>& pages)
 
 }  // namespace
 
-BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& outPath, const std::string& password)
+BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& outPath, const std::string& password,
+                              const std::optional<std::string>& category)
 {
     const std::u16string key = checkedPassword(password);
-    const WordList list = readWordList(fileBytes(wordsPath));
+    const WordList list = readWordList(fileBytes(wordsPath), category);
+    const std::string characterSetNote =
+        list.legacyCharacterSet.empty()
+            ? std::string()
+            : wordsPath + ": read as " + list.legacyCharacterSet + " text, since it is not UTF-8";
     if (list.hasErrors()) {
-        std::string errors;
+        std::string errors = characterSetNote;
         for (const std::string& line : shownNotes(wordsPath, list, Diagnostic::Kind::Error)) {
             errors += (errors.empty() ? "" : "\n") + line;
         }
@@ -137,11 +143,22 @@ BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& o
     }
     save(outPath, pages);
 
-    BuildReport report{shownNotes(wordsPath, list, Diagnostic::Kind::Warning), list.pairs.size(), 0};
+    BuildReport report{characterSetNote, shownNotes(wordsPath, list, Diagnostic::Kind::Warning), list.pairs.size(), 0};
     std::set<std::string> categories;
-    for (const WordPair& pair : list.pairs) categories.insert(pair.category);
+    for (const WordPair& pair : list.pairs) {
+        if (!pair.category.empty()) categories.insert(pair.category);
+    }
     report.categories = categories.size();
     return report;
+}
+
+void makeFolderFor(const std::string& outPath)
+{
+    const QString folder = QFileInfo(qtPath(outPath)).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        throw BuildError(QDir::toNativeSeparators(folder).toStdString() +
+                         ": the folder for the database cannot be made");
+    }
 }
 
 }  // namespace vorlix::wordbase

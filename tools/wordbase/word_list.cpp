@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <utility>
 
+#include "ascii_text.h"
 #include "delimited_records.h"
+#include "html_text.h"
 #include "jet4_table.h"
+#include "list_header.h"
 #include "list_text.h"
 #include "list_warnings.h"
 #include "words/jet/unicode.h"
@@ -19,52 +21,44 @@ namespace {
 
 enum Column : size_t { kCategory, kEnglish, kSpanish, kColumnCount };
 constexpr std::array<std::string_view, kColumnCount> kColumnNames = {"category", "english", "spanish"};
-// Which field of a record holds each column.
-using ColumnOrder = std::array<size_t, kColumnCount>;
-constexpr ColumnOrder kListedOrder = {0, 1, 2};
-
-std::string lowerTrimmed(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower;
-}
+// The column each field of a line holds, in field order: the list's shape.
+using Layout = std::vector<Column>;
+const Layout kThreeColumns = {kCategory, kEnglish, kSpanish};
+const Layout kTwoColumns = {kEnglish, kSpanish};
 
 bool isBlank(std::string_view text)
 {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
+    return trimmed(text).empty();
 }
 
-std::optional<size_t> columnNamed(std::string_view field)
+bool hasCategory(const Layout& layout)
 {
-    const auto found = std::find(kColumnNames.begin(), kColumnNames.end(), lowerTrimmed(field));
+    return std::find(layout.begin(), layout.end(), kCategory) != layout.end();
+}
+
+std::optional<Column> columnNamed(std::string_view field)
+{
+    const auto found = std::find(kColumnNames.begin(), kColumnNames.end(), asciiLower(trimmed(field)));
     if (found == kColumnNames.end()) return std::nullopt;
-    return static_cast<size_t>(found - kColumnNames.begin());
+    return static_cast<Column>(found - kColumnNames.begin());
 }
 
-bool namesColumnsOnly(const Record& record)
+bool namesColumnsOnly(const std::vector<std::string>& fields)
 {
-    return std::all_of(record.fields.begin(), record.fields.end(),
+    return std::all_of(fields.begin(), fields.end(),
                        [](const std::string& field) { return columnNamed(field).has_value(); });
 }
 
-// The order a header gives, or none when it does not name each column once.
-std::optional<ColumnOrder> headerOrder(const Record& header)
+// The shape a header gives, or none when it names neither the three columns nor english and
+// spanish, each once.
+std::optional<Layout> headerLayout(const std::vector<std::string>& header)
 {
-    if (header.fields.size() != kColumnCount) return std::nullopt;
-    ColumnOrder order{};
-    std::array<bool, kColumnCount> named{};
-    for (size_t field = 0; field < kColumnCount; ++field) {
-        const size_t column = *columnNamed(header.fields[field]);
-        if (named[column]) return std::nullopt;
-        named[column] = true;
-        order[column] = field;
-    }
-    return order;
+    Layout layout;
+    for (const std::string& field : header) layout.push_back(*columnNamed(field));
+    std::vector<Column> named = layout;
+    std::sort(named.begin(), named.end());
+    if (named != kThreeColumns && named != kTwoColumns) return std::nullopt;
+    return layout;
 }
 
 std::string separatorName(char separator)
@@ -72,20 +66,18 @@ std::string separatorName(char separator)
     switch (separator) {
     case '\t': return "tabs";
     case ';': return "semicolons";
-    default: return "commas";
+    case ',': return "commas";
+    default: return "'" + std::string(1, separator) + "'";
     }
 }
 
-std::string fieldCountProblem(size_t found, char separator, const ColumnOrder& order)
+std::string fieldCountProblem(size_t found, char separator, const Layout& layout)
 {
     std::string columns;
-    for (size_t field = 0; field < kColumnCount; ++field) {
-        const size_t column = std::find(order.begin(), order.end(), field) - order.begin();
-        columns += (field ? ", " : "") + std::string(kColumnNames[column]);
-    }
-    std::string text = "expected 3 fields (" + columns + ") separated by " + separatorName(separator) + ", found " +
-                       std::to_string(found);
-    if (found > kColumnCount && separator != '\t') {
+    for (const Column column : layout) columns += (columns.empty() ? "" : ", ") + std::string(kColumnNames[column]);
+    std::string text = "expected " + std::to_string(layout.size()) + " fields (" + columns + ") separated by " +
+                       separatorName(separator) + ", found " + std::to_string(found);
+    if (found > layout.size() && (separator == ',' || separator == ';')) {
         text += "; a text that holds " + std::string(separator == ';' ? "a semicolon" : "a comma") +
                 " belongs in double quotes";
     }
@@ -93,7 +85,7 @@ std::string fieldCountProblem(size_t found, char separator, const ColumnOrder& o
 }
 
 // Empty when the text can be stored as it is.
-std::string textProblem(size_t column, std::string_view text)
+std::string textProblem(Column column, std::string_view text)
 {
     const std::string name(kColumnNames[column]);
     if (column != kCategory && isBlank(text)) return "the " + name + " text is empty; every pair needs both words";
@@ -108,6 +100,18 @@ std::string textProblem(size_t column, std::string_view text)
     return {};
 }
 
+// A line's fields as they hold words: without the columns the header leaves out, HTML reduced to
+// its text.
+std::vector<std::string> wordFields(const std::vector<std::string>& fields, const ListHeader& header)
+{
+    std::vector<std::string> kept;
+    for (size_t field = 0; field < fields.size(); ++field) {
+        if (header.leftOut.contains(field)) continue;
+        kept.push_back(header.html ? textOfHtml(fields[field]) : fields[field]);
+    }
+    return kept;
+}
+
 }  // namespace
 
 bool WordList::hasErrors() const
@@ -116,23 +120,25 @@ bool WordList::hasErrors() const
                        [](const Diagnostic& d) { return d.kind == Diagnostic::Kind::Error; });
 }
 
-WordList readWordList(std::string_view bytes)
+WordList readWordList(std::string_view bytes, const std::optional<std::string>& category)
 {
     WordList list;
     const auto error = [&list](int line, std::string text) {
         list.notes.push_back({Diagnostic::Kind::Error, line, std::move(text)});
     };
-    std::string text;
+    ListText text;
     try {
-        text = utf8Text(bytes);
+        text = listText(bytes);
     } catch (const NotText& e) {
         error(e.line(), "the file " + std::string(e.what()));
         return list;
     }
+    list.legacyCharacterSet = text.legacyCharacterSet;
 
-    const Records split = splitRecords(text);
+    const ListHeader header = readListHeader(text.utf8);
+    const Records split = splitRecords(text.utf8, header.separator);
     std::vector<int> lines;
-    ColumnOrder order = kListedOrder;
+    std::optional<Layout> layout;
     bool first = true;
     for (const Record& record : split.records) {
         if (!record.quoteProblem.empty()) {
@@ -140,32 +146,49 @@ WordList readWordList(std::string_view bytes)
             first = false;
             continue;
         }
-        if (std::all_of(record.fields.begin(), record.fields.end(), isBlank)) continue;
-        if (std::exchange(first, false) && namesColumnsOnly(record)) {
-            if (const auto named = headerOrder(record)) {
-                order = *named;
-            } else {
-                error(record.line, "a header line names the columns category, english and spanish, each once");
+        const std::vector<std::string> fields = wordFields(record.fields, header);
+        if (std::all_of(fields.begin(), fields.end(), isBlank)) continue;
+        const bool named = std::exchange(first, false) && namesColumnsOnly(fields);
+        if (named) {
+            layout = headerLayout(fields);
+            if (!layout) {
+                error(record.line,
+                      "a header line names the columns category, english and spanish, or english and spanish, "
+                      "each once");
+                continue;
             }
+        } else if (!layout) {
+            layout = fields.size() == kTwoColumns.size() ? kTwoColumns : kThreeColumns;
+        }
+        if (category && hasCategory(*layout)) {
+            error(record.line,
+                  "--category is for a list of two columns, english and spanish; this one has a category column");
+            return list;
+        }
+        if (named) continue;
+        if (fields.size() != layout->size()) {
+            error(record.line, fieldCountProblem(fields.size(), split.separator, *layout));
             continue;
         }
-        if (record.fields.size() != kColumnCount) {
-            error(record.line, fieldCountProblem(record.fields.size(), split.separator, order));
-            continue;
-        }
-        WordPair pair{record.fields[order[kCategory]], record.fields[order[kEnglish]], record.fields[order[kSpanish]]};
+        WordPair pair{category.value_or(std::string()), {}, {}};
+        const std::array<std::string*, kColumnCount> columns = {&pair.category, &pair.english, &pair.spanish};
         bool stored = true;
-        for (size_t column = 0; column < kColumnCount; ++column) {
-            const std::string problem = textProblem(column, record.fields[order[column]]);
+        for (size_t field = 0; field < fields.size(); ++field) {
+            const Column column = (*layout)[field];
+            const std::string problem = textProblem(column, fields[field]);
             if (!problem.empty()) error(record.line, problem);
             stored = stored && problem.empty();
+            *columns[column] = fields[field];
         }
         if (!stored) continue;
+        if (const auto offered = offeredCategory(pair.category)) pair.category = *offered;
         list.pairs.push_back(std::move(pair));
         lines.push_back(record.line);
     }
 
-    for (Diagnostic& warning : listWarnings(list.pairs, lines)) list.notes.push_back(std::move(warning));
+    const bool categoryColumn = !layout || hasCategory(*layout);
+    for (Diagnostic& warning : listWarnings(list.pairs, lines, categoryColumn))
+        list.notes.push_back(std::move(warning));
     std::stable_sort(list.notes.begin(), list.notes.end(),
                      [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
     return list;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,16 +33,21 @@ struct Diagnostic {
 struct WordList {
     std::vector<WordPair> pairs;    // in the list's order
     std::vector<Diagnostic> notes;  // in line order
+    // The character set the list was read in when it is no Unicode text, else empty (list_text.h).
+    std::string legacyCharacterSet;
     bool hasErrors() const;
 };
 
-// Reads a whole word list as a spreadsheet or an editor saved it (see list_text.h and
-// delimited_records.h): one pair a line, the columns category, english and spanish in that
-// order, or in the order a first line of these three names gives. Lines whose fields are all
-// blank are passed over. English and Spanish must not be blank; every text must fit Jet's
-// TEXT(255), counted in UTF-16 units, and must not start with U+FEFF, which Jet4 readers take for
-// their compression mark. Categories the program does not offer, and pairs given twice, are warned
-// about (list_warnings.h).
-WordList readWordList(std::string_view bytes);
+// Reads a whole word list as a spreadsheet, an editor or a flash-card program saved it (see
+// list_text.h, list_header.h and delimited_records.h). One pair a line, in one of two shapes that
+// the whole list keeps: the columns category, english and spanish, or english and spanish alone,
+// in that order or in the order a first line naming them gives. The pairs of a list of two
+// columns take `category`, the program's own spelling of one it offers, or none. A category the
+// program offers is stored in its own spelling, however the list writes it (sameCategory).
+// Lines whose fields are all blank are passed over. English and Spanish must not be blank; every
+// text must fit Jet's TEXT(255), counted in UTF-16 units, and must not start with U+FEFF, which
+// Jet4 readers take for their compression mark. Categories the program does not offer, and pairs
+// given twice, are warned about (list_warnings.h).
+WordList readWordList(std::string_view bytes, const std::optional<std::string>& category = std::nullopt);
 
 }  // namespace vorlix::wordbase

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/linux/session_platform.h"
-#include "platform/platform.h"
 
 #include <cstdlib>
 
@@ -47,11 +46,6 @@ std::optional<std::string> qtPlatformForSession(const EnvironmentLookup& variabl
     const bool wayland = variable("WAYLAND_DISPLAY") || variable("XDG_SESSION_TYPE") == "wayland";
     if (!wayland) return std::nullopt;
     return variable("DISPLAY") ? "xcb" : "wayland";
-}
-
-std::optional<std::string> qtPlatformForThisSession()
-{
-    return qtPlatformForSession(environmentVariable);
 }
 
 }  // namespace vorlix

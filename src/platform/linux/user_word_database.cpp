@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/linux/session_platform.h"
-#include "platform/platform.h"
+#include "platform/user_word_database.h"
 
 namespace vorlix {
 

@@ -1,15 +1,20 @@
 // SPDX-FileCopyrightText: 2026 kestry
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/platform.h"
+#include "platform/user_word_database.h"
+
+#include <QDir>
+#include <QStandardPaths>
 
 namespace vorlix {
 
-// The installer puts the program folder in the user's own %LOCALAPPDATA%: a user's own reg.ocx
-// takes the bundled one's place there.
+// %LOCALAPPDATA%\Vorlix: the program folder beside it, %LOCALAPPDATA%\Programs\Vorlix, belongs to
+// the installer, which puts the bundled reg.ocx back there with every install.
 std::optional<std::string> userWordDatabaseFolder()
 {
-    return std::nullopt;
+    const QString localAppData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (localAppData.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(localAppData + QStringLiteral("/Vorlix")).toStdString();
 }
 
 }  // namespace vorlix

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 kestry
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "list_header.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <utility>
+
+#include "ascii_text.h"
+
+namespace vorlix::wordbase {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, char>, 6> kSeparators = {{
+    {"comma", ','},
+    {"semicolon", ';'},
+    {"tab", '\t'},
+    {"space", ' '},
+    {"pipe", '|'},
+    {"colon", ':'},
+}};
+constexpr std::array<std::string_view, 4> kColumnsLeftOut = {"tags column", "deck column", "notetype column",
+                                                             "guid column"};
+
+// A separator by its name, or the character itself.
+std::optional<char> separatorNamed(std::string_view value)
+{
+    const std::string name = asciiLower(trimmed(value));
+    for (const auto& [known, separator] : kSeparators) {
+        if (name == known || value == std::string_view(&separator, 1)) return separator;
+    }
+    return std::nullopt;
+}
+
+void take(ListHeader& header, std::string_view key, std::string_view value)
+{
+    const std::string name = asciiLower(trimmed(key));
+    if (name == "separator") {
+        if (const auto separator = separatorNamed(value)) header.separator = separator;
+    } else if (name == "html") {
+        const std::string flag = asciiLower(trimmed(value));
+        if (flag == "true" || flag == "false") header.html = flag == "true";
+    } else if (std::find(kColumnsLeftOut.begin(), kColumnsLeftOut.end(), name) != kColumnsLeftOut.end()) {
+        const std::string_view number = trimmed(value);
+        size_t column = 0;
+        const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), column);
+        if (error == std::errc() && end == number.data() + number.size() && column > 0) {
+            header.leftOut.insert(column - 1);
+        }
+    }
+}
+
+}  // namespace
+
+ListHeader readListHeader(std::string_view text)
+{
+    ListHeader header;
+    while (text.starts_with('#')) {
+        const size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        const std::string_view line = text.substr(1, end - 1);
+        if (const size_t colon = line.find(':'); colon != std::string_view::npos) {
+            take(header, line.substr(0, colon), line.substr(colon + 1));
+        }
+        text.remove_prefix(end);
+        if (text.starts_with('\r')) text.remove_prefix(1);
+        if (text.starts_with('\n')) text.remove_prefix(1);
+    }
+    return header;
+}
+
+}  // namespace vorlix::wordbase
