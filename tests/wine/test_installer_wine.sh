@@ -80,6 +80,7 @@ check "in front" test "$message_in_front" = 1
 check "having changed nothing" cmp -s "$VORLIX_TEST_DB" "$installed/reg.ocx"
 check "nor removed the program" test -f "$installed/vorlix.exe"
 program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9
+for _ in $(seq 50); do [ -z "$(program_processes 'vorlix(-words)?\.exe')" ] && break; sleep 0.1; done
 sleep 0.5
 # Retry, then the licence's Next, then Install.
 xdotool key Return
