@@ -52,7 +52,7 @@ kill -9 "$setup"
 # Set to start at log-on, as the options dialog leaves it.
 wine reg add "$run_key" /v vorlix1.0 /t REG_SZ /d "$(winepath -w "$installed/vorlix.exe")" /f >/dev/null
 wine reg add "$settings_key" /v mark /t REG_SZ /d 1 /f >/dev/null
-pkill -9 -f 'vorlix\.exe' || true
+program_processes 'vorlix\.exe' | xargs -r kill -9 || true
 sleep 0.5
 
 # The uninstaller runs on from a copy of itself: wait for it to finish.

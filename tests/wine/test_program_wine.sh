@@ -95,7 +95,7 @@ check "one word window" test "$(program_windows Tool | wc -l)" -eq 1
 foreground=""
 for _ in $(seq 30); do foreground="$(probe foreground)"; [ "$foreground" = "$hwnd" ] && break; sleep 0.1; done
 check "the first copy came to the front" test "$foreground" = "$hwnd"
-pkill -f notepad.exe || true
+program_processes 'notepad\.exe' | xargs -r kill || true
 
 # Exit, the menu's last item, ends the program.
 read -r _ _ _ menu_left _ _ menu_bottom <<<"$(right_click_menu)"

@@ -13,11 +13,18 @@ work="$(mktemp -d)"
 settings_key='HKCU\Software\VB and VBA Program Settings\kestry\vorlix1.0'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 pids=()
-# program_processes PATTERN: the ids of the program's processes whose command line matches, but
-# not those of the word readers in the build's own folder, which the QtTest suite runs beside
-# this test.
+# program_processes PATTERN: the ids of this Wine session's processes whose command line matches,
+# but not those of the word readers in the build's own folder, which the QtTest suite runs beside
+# this test. Other people's Wine sessions on the machine run programs of the same names; every
+# process of a session carries its prefix in its environment.
 build_folder="$(winepath -w "$VORLIX_BIN_DIR")"
-program_processes() { pgrep -af "$1" | grep -vF "$build_folder" | awk '{print $1}' || true; }
+program_processes() {
+  local pid
+  for pid in $(pgrep -f "$1"); do
+    grep -qzxF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null || continue
+    grep -qF "$build_folder" "/proc/$pid/cmdline" 2>/dev/null || echo "$pid"
+  done
+}
 # forget_the_program: no copy running, no settings, no start-at-log-on value.
 forget_the_program() {
   program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9 2>/dev/null || true
