@@ -43,6 +43,11 @@ void placeAsANewWindow(QWidget& window);
 // Qt's own choice stands.
 std::optional<std::string> qtPlatformForThisSession();
 
+// Whether the system draws its own text at the dialog's and the menu's size (8 pt) unsmoothed.
+// Wine does: Liberation Sans, which it draws for the design's faces, asks for no smoothing from 9
+// to 17 pixels, and Wine follows it.
+bool systemDrawsSmallTextUnsmoothed();
+
 // The folder (UTF-8, no separator at the end) where the user may keep a word database of their
 // own, read instead of the one beside the program; none where the program folder is the user's
 // own to change.

@@ -30,4 +30,10 @@ std::optional<std::string> qtPlatformForThisSession()
     return qtPlatformForSession(environmentVariable);
 }
 
+bool systemDrawsSmallTextUnsmoothed()
+{
+    // fontconfig's settings reach Qt's text as they reach every other program's.
+    return false;
+}
+
 }  // namespace vorlix
