@@ -52,4 +52,9 @@ void openWithDesktop(const QString& target, QObject& context, std::function<void
 // Qt's own choice stands.
 std::optional<std::string> qtPlatformForThisSession();
 
+// Whether the system draws its own text at the dialog's and the menu's size (8 pt) unsmoothed.
+// Wine does: Liberation Sans, which it draws for the design's faces, asks for no smoothing from 9
+// to 17 pixels, and Wine follows it.
+bool systemDrawsSmallTextUnsmoothed();
+
 }  // namespace vorlix

@@ -8,9 +8,11 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include "app/logging.h"
+#include "platform/platform.h"
 
 namespace vorlix {
 
@@ -60,6 +62,13 @@ QFont designFont(DesignFace face, double points)
     }
     QFont font(found->second);
     font.setPointSizeF(points);
+    // Where the system draws text of the dialog's and the menu's size unsmoothed, smoothed letters
+    // vary the gaps between them by up to a pixel more than its own do. Only at 100 %: scaled by
+    // 1.5, Qt sets unsmoothed letters a pixel apart after some ("w ith") and smoothed ones evenly.
+    // The word line's larger letters stay smoothed.
+    const bool unsmoothed =
+        face != DesignFace::Arial && systemDrawsSmallTextUnsmoothed() && qGuiApp->devicePixelRatio() == 1;
+    if (unsmoothed) font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

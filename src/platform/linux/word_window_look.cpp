@@ -20,4 +20,10 @@ void applyStacking(QWidget& window, bool topmost)
     window.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
 }
 
+bool systemDrawsSmallTextUnsmoothed()
+{
+    // fontconfig's settings reach Qt's text as they reach every other program's.
+    return false;
+}
+
 }  // namespace vorlix

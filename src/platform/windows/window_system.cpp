@@ -36,6 +36,16 @@ void placeAsANewWindow(QWidget& window)
     }
 }
 
+namespace {
+
+bool runningUnderWine()
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+}  // namespace
+
 std::optional<std::string> qtPlatformForThisSession()
 {
     // Wine's GDI reports, at the dialog's and the menu's sizes, advance widths other than those it
@@ -43,10 +53,14 @@ std::optional<std::string> qtPlatformForThisSession()
     // default font engine places the glyphs GDI draws by the widths GDI reports, so letters stand
     // apart or run together ("Num bers"). Qt's FreeType engine takes both from one source. Windows
     // itself sets glyphs by the widths it reports, and keeps Qt's default engine.
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const bool underWine = ntdll && GetProcAddress(ntdll, "wine_get_version");
-    if (underWine) return "windows:fontengine=freetype";
+    if (runningUnderWine()) return "windows:fontengine=freetype";
     return std::nullopt;
+}
+
+bool systemDrawsSmallTextUnsmoothed()
+{
+    // Windows smooths its own text with ClearType, as it does by default.
+    return runningUnderWine();
 }
 
 }  // namespace vorlix
