@@ -19,10 +19,12 @@ pids=()
 # prefix of its own, starts programs of the same names.
 build_folder="$(winepath -w "$VORLIX_BIN_DIR")"
 program_processes() {
-  local pid
+  local pid args
   for pid in $(pgrep -f "$1"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
-    ps -o args= -p "$pid" | grep -qF "$build_folder" || echo "$pid"
+    # A process that ends meanwhile is not listed.
+    grep -qszxF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" || continue
+    args="$(ps -o args= -p "$pid")" || continue
+    grep -qF "$build_folder" <<<"$args" || echo "$pid"
   done
 }
 # windows_folder NAME: the Unix path of the folder a Windows variable (LOCALAPPDATA) names.
