@@ -39,9 +39,13 @@ Face faceOf(DesignFace face)
 
 QString installedFamily(const Face& face)
 {
-    if (QFontDatabase::hasFamily(face.name)) return face.name;
+    // By name alone: QFontDatabase::hasFamily would take a family fontconfig substitutes for the
+    // name as the name's own, and asks fontconfig anew for every name.
+    const QStringList installed = QFontDatabase::families();
+    const auto has = [&installed](const QString& family) { return installed.contains(family, Qt::CaseInsensitive); };
+    if (has(face.name)) return face.name;
     for (const QString& standIn : face.standIns) {
-        if (QFontDatabase::hasFamily(standIn)) return standIn;
+        if (has(standIn)) return standIn;
     }
     return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
 }
