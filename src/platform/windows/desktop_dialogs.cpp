@@ -3,33 +3,12 @@
 
 #include "platform/desktop_dialogs.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "platform/windows/wide_text.h"
 
 #include <commdlg.h>
 
 namespace vorlix {
 namespace {
-
-std::wstring wide(const std::string& utf8)
-{
-    const int length = static_cast<int>(utf8.size());
-    std::wstring text(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, text.data(), static_cast<int>(text.size()));
-    return text;
-}
-
-std::string utf8(const std::wstring& text)
-{
-    const int length = static_cast<int>(text.size());
-    std::string out(
-        static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-    return out;
-}
 
 // Started from a command prompt, the tool shares its console with the prompt; started from
 // Explorer it is the console's only process. Output to a file or a pipe goes where it was sent.
@@ -45,7 +24,7 @@ public:
     std::optional<std::string> askForFile(const std::string& title) override
     {
         std::wstring file(32768, L'\0');  // the longest path Windows knows
-        const std::wstring caption = wide(title);
+        const std::wstring caption = wideFrom(title);
         OPENFILENAMEW dialog{};
         dialog.lStructSize = sizeof dialog;
         dialog.lpstrFilter = L"Word lists (*.csv, *.txt, *.tsv)\0*.csv;*.txt;*.tsv\0All files\0*.*\0";
@@ -55,7 +34,7 @@ public:
         dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
         if (!GetOpenFileNameW(&dialog)) return std::nullopt;
         file.resize(file.find(L'\0'));
-        return utf8(file);
+        return utf8From(file);
     }
 
     void show(const std::string& title, const std::string& text, Tone tone) override
@@ -63,7 +42,8 @@ public:
         const UINT icon = tone == Tone::Error     ? MB_ICONERROR
                           : tone == Tone::Warning ? MB_ICONWARNING
                                                   : MB_ICONINFORMATION;
-        MessageBoxW(nullptr, wide(text).c_str(), wide(title).c_str(), MB_OK | icon | MB_SETFOREGROUND | MB_TOPMOST);
+        MessageBoxW(nullptr, wideFrom(text).c_str(), wideFrom(title).c_str(),
+                    MB_OK | icon | MB_SETFOREGROUND | MB_TOPMOST);
     }
 };
 

@@ -12,12 +12,7 @@
 #include <cstring>
 #include <string_view>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
+#include "platform/windows/wide_text.h"
 #include "words/jet/stored_text.h"
 #include "words/jet/unicode.h"
 
@@ -28,14 +23,6 @@ namespace vorlix::jet {
 void decodeTextAsUtf8(MdbHandle*, int) {}
 
 namespace {
-
-std::wstring wideFromUtf8(const std::string& utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
-}
 
 // The path in the system's code page; empty when a character of it has no place there.
 std::string inCodePage(const std::wstring& wide)
@@ -53,7 +40,7 @@ std::string inCodePage(const std::wstring& wide)
 
 std::string pathLibmdbCanOpen(const std::string& path)
 {
-    const std::wstring wide = wideFromUtf8(path);
+    const std::wstring wide = wideFrom(path);
     if (std::string plain = inCodePage(wide); !plain.empty() || wide.empty()) return plain;
     // A folder named outside the code page (a user name in another script) still has the short
     // name the file system gives every file, in plain letters.

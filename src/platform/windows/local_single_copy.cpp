@@ -7,13 +7,8 @@
 #include <thread>
 #include <utility>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
 #include "app/settings_store.h"
+#include "platform/windows/wide_text.h"
 
 namespace vorlix {
 
@@ -23,12 +18,6 @@ constexpr auto kFindTimeout = std::chrono::seconds(3);
 constexpr auto kFindRetry = std::chrono::milliseconds(50);
 constexpr const wchar_t* kWindowClass = L"VorlixSingleCopy";
 constexpr UINT kActivate = WM_APP + 1;
-
-// The names are ASCII: the settings section and a key of hexadecimal digits.
-std::wstring wide(const std::string& ascii)
-{
-    return {ascii.begin(), ascii.end()};
-}
 
 }  // namespace
 
@@ -83,7 +72,7 @@ bool LocalSingleCopy::anotherCopyRuns()
     if (system_->mutex) return false;
     // "Local\": the namespace of the user's log-on session, not the machine's; the key in the
     // name keeps apart users who share a session (run as another user).
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, (L"Local\\" + wide(name_)).c_str());
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, (L"Local\\" + wideFrom(name_)).c_str());
     const DWORD error = GetLastError();
     // Refused access, the name is taken by a copy that runs; any other failure says nothing, and
     // running is better than refusing to start.
@@ -94,13 +83,13 @@ bool LocalSingleCopy::anotherCopyRuns()
     }
     // The system closes it when the process ends, however it ends: no lock is ever left behind.
     system_->mutex = mutex;
-    system_->listen(wide(name_));
+    system_->listen(wideFrom(name_));
     return false;
 }
 
 bool LocalSingleCopy::activateRunningCopy()
 {
-    const std::wstring title = wide(name_);
+    const std::wstring title = wideFrom(name_);
     const auto giveUp = std::chrono::steady_clock::now() + kFindTimeout;
     do {
         if (HWND running = FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, title.c_str())) {

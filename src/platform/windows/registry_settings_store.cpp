@@ -3,11 +3,10 @@
 
 #include "platform/windows/registry_settings_store.h"
 
-#include <windows.h>
-
 #include <QString>
 
 #include "platform/platform.h"
+#include "platform/windows/wide_text.h"
 
 namespace vorlix {
 
@@ -20,18 +19,13 @@ std::wstring sectionKey()
         .toStdWString();
 }
 
-std::wstring wide(const std::string& utf8)
-{
-    return QString::fromStdString(utf8).toStdWString();
-}
-
 }  // namespace
 
 std::string RegistrySettingsStore::get(const std::string& key) const
 {
     HKEY handle = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionKey().c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return "";
-    const std::wstring name = wide(key);
+    const std::wstring name = wideFrom(key);
     DWORD type = 0;
     DWORD bytes = 0;
     std::string result;
@@ -40,7 +34,7 @@ std::string RegistrySettingsStore::get(const std::string& key) const
         if (RegQueryValueExW(handle, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes) ==
             ERROR_SUCCESS) {
             buffer.resize(wcsnlen(buffer.c_str(), bytes / sizeof(wchar_t)));
-            result = QString::fromStdWString(buffer).toStdString();
+            result = utf8From(buffer);
         }
     }
     RegCloseKey(handle);
@@ -53,10 +47,10 @@ bool RegistrySettingsStore::set(const std::string& key, const std::string& value
     if (RegCreateKeyExW(HKEY_CURRENT_USER, sectionKey().c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
                         nullptr) != ERROR_SUCCESS)
         return false;
-    const std::wstring data = wide(value);
+    const std::wstring data = wideFrom(value);
     const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-    const bool ok = RegSetValueExW(handle, wide(key).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                                   bytes) == ERROR_SUCCESS;
+    const bool ok = RegSetValueExW(handle, wideFrom(key).c_str(), 0, REG_SZ,
+                                   reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
     // Flushing makes the value survive a crash right after the save.
     RegFlushKey(handle);
     RegCloseKey(handle);
