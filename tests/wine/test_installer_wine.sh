@@ -73,7 +73,7 @@ for _ in $(seq 100); do
   [ -n "$message" ] && break
   sleep 0.2
 done
-read -r _ message_exstyle message_in_front <<<"$message"
+read -r message_box message_exstyle message_in_front <<<"$message"
 check "an upgrade over the running program asks to end it before its first page" test -n "$message"
 check "on top of other windows" test $(( 0x${message_exstyle:-0} & 0x8 )) -ne 0
 check "in front" test "$message_in_front" = 1
@@ -81,13 +81,23 @@ check "having changed nothing" cmp -s "$VORLIX_TEST_DB" "$installed/reg.ocx"
 check "nor removed the program" test -f "$installed/vorlix.exe"
 program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9
 for _ in $(seq 50); do [ -z "$(program_processes 'vorlix(-words)?\.exe')" ] && break; sleep 0.1; done
-sleep 0.5
-# Retry, then the licence's Next, then Install.
-xdotool key Return
-[ -n "$(dialog_text "You need not accept this licence")" ] || fail "no licence page after Retry"
-xdotool key Return
-[ -n "$(dialog_text "Destination Folder")" ] || fail "no folder page after the licence"
-xdotool key Return
+# Retry, chosen in the box itself, since the keyboard may have gone with the killed program's
+# window, and again should Wine not have let go of the program's file yet; then the licence's
+# Next, then Install.
+for _ in $(seq 10); do
+  probe answer "$message_box" 4
+  sleep 1
+  message="$(probe message "Vorlix is running")"
+  [ -n "$message" ] || break
+  read -r message_box _ <<<"$message"
+done
+next_on() {
+  [ -n "$(dialog_text "$1")" ] || fail "$2"
+  read -r page _ <<<"$(probe message "$1")"
+  probe answer "$page" 1
+}
+next_on "You need not accept this licence" "no licence page after Retry"
+next_on "Destination Folder" "no folder page after the licence"
 finish="$(dialog_text "Completing")"
 check "the upgrade's last page says where the user's reg.ocx went" \
   bash -c "[[ \"\$1\" == *\"are now in $own_database_windows,\"* ]]" _ "$finish"

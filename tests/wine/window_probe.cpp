@@ -14,6 +14,8 @@
 //                                 whose text holds TEXT; FOREGROUND is 1 when it is in front
 //   window_probe texts TEXT       the texts of a shown dialog of any program (a message box, an
 //                                 installer's page) that holds TEXT, one a paragraph, in UTF-8
+//   window_probe answer HWND ID   chooses the button ID of a dialog (4: a message box's Retry,
+//                                 1: an installer page's Next), whichever window has the keyboard
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -137,10 +139,13 @@ int main(int argc, char* argv[])
         wchar_t text[256] = {};
         MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, text, 255);
         EnumWindows(printDialogTexts, reinterpret_cast<LPARAM>(text));
+    } else if (argc == 4 && std::strcmp(argv[1], "answer") == 0) {
+        const auto box = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[2], nullptr, 16)));
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(std::atoi(argv[3]), BN_CLICKED), 0);
     } else {
-        std::fprintf(
-            stderr,
-            "usage: window_probe windows | foreground | pixel X Y | desktop-colour | message TEXT | texts TEXT\n");
+        std::fprintf(stderr,
+                     "usage: window_probe windows | foreground | pixel X Y | desktop-colour | message TEXT | "
+                     "texts TEXT | answer HWND ID\n");
         return 2;
     }
     return 0;
