@@ -3,7 +3,6 @@
 
 #include "ui/fonts.h"
 
-#include <array>
 #include <map>
 
 #include <QFontDatabase>
@@ -60,9 +59,8 @@ QFont designFont(DesignFace face, double points)
     if (found == chosen.end()) {
         const Face wanted = faceOf(face);
         found = chosen.emplace(face, installedFamily(wanted)).first;
-        QFont resolved(found->second);
         qCDebug(fontsLog).noquote() << wanted.name << "->" << found->second << "(drawn in"
-                                    << QFontInfo(resolved).family() + ")";
+                                    << QFontInfo(QFont(found->second)).family() + ")";
     }
     QFont font(found->second);
     font.setPointSizeF(points);

@@ -5,12 +5,10 @@
 
 #include <cstdio>
 
-#include <QSettings>
-
 #include "app/program_arguments.h"
-#include "app/settings_store.h"
 #include "platform/command_line.h"
 #include "platform/console_text.h"
+#include "platform/linux/ini_settings_store.h"
 #include "platform/platform.h"
 
 namespace vorlix {
@@ -18,9 +16,7 @@ namespace vorlix {
 std::optional<int> answerProgramArguments(int argc, char* argv[], const std::string& programFolder)
 {
     const auto places = [&programFolder] {
-        // The file Qt's settings store takes for this user.
-        const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication, kSettingsSection);
-        return ProgramPlaces{settings.fileName().toStdString(),
+        return ProgramPlaces{IniSettingsStore().fileName().toStdString(),
                              userWordDatabaseFolder().value_or(std::string()) + "/reg.ocx", programFolder + "/reg.ocx"};
     };
     const ArgumentsAnswer answer = answerArguments(commandLineArguments(argc, argv), places, VORLIX_VERSION);
