@@ -24,7 +24,8 @@ int main(int argc, char* argv[])
     vorlix::setUpLineLabel(line);
     const double dpi = line.logicalDpiX();
     const vorlix::QtTextMeasurer measure(line);
-    const vorlix::LineFit fit = vorlix::fitLine(QString::fromLocal8Bit(argv[1]).toStdString(), measure);
+    const vorlix::LineFit fit =
+        vorlix::fitLine(vorlix::shownLine(QString::fromLocal8Bit(argv[1])).toStdString(), measure);
     const int labelWidth = measure.labelPixels(fit.labelWidth);
     const int labelHeight = vorlix::twipsToPixels(fit.labelHeight, dpi);
     std::printf("%d %d\n", labelWidth + vorlix::twipsToPixels(vorlix::kWindowExtraWidth, dpi),

@@ -159,15 +159,15 @@ void FrmShow::showCurrentRow()
 
 void FrmShow::YinPiaoLbl_Change()
 {
-    LB->setText(YinPiaoLbl->text() + QStringLiteral("  ") + QStringLiteral("|") + QStringLiteral("  ") +
-                EnglishWordLbl->text());
+    LB->setText(shownLine(YinPiaoLbl->text() + QStringLiteral("  ") + QStringLiteral("|") + QStringLiteral("  ") +
+                          EnglishWordLbl->text()));
     AdjustSize();
 }
 
 void FrmShow::showNotice(const QString& line)
 {
     noticeShown_ = true;
-    LB->setText(line);
+    LB->setText(shownLine(line));
     AdjustSize();
     // It stands a whole display time: a notice that comes after a command that kept the window busy
     // would otherwise go with the tick that fell due meanwhile.

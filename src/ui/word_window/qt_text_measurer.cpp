@@ -106,4 +106,10 @@ void setUpLineLabel(QLabel& label)
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+QString shownLine(const QString& text)
+{
+    // A zero-width space is a place to break and shows nothing.
+    return QString(text).replace(u'\\', QStringLiteral(u"\\\u200B"));
+}
+
 }  // namespace vorlix

@@ -51,4 +51,9 @@ private:
 // at the label's width from its top left corner.
 void setUpLineLabel(QLabel& label);
 
+// `text` as the display label shows it. The line may break after a backslash, as it may after a
+// slash: a Windows path, which a notice may name, has no other place to break, and would run
+// past the window's edge.
+QString shownLine(const QString& text);
+
 }  // namespace vorlix

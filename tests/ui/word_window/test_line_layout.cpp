@@ -23,15 +23,17 @@ using vorlix::test::WordWindowFixture;
 
 namespace {
 
-// Where the program may stand: a short folder, and one long enough to need several lines.
+// Where the program may stand: a short folder, one long enough to need several lines, and where
+// the installer puts it on Windows, whose separator gives a line no place to break of itself.
 const std::string kShortFolder = "/opt/vorlix";
 const std::string kLongFolder = "/home/someone/.local/share/applications/Vorlix Vocabulary Trainer 1.0/program files";
+const std::string kWindowsFolder = "C:\\Users\\Someone Else\\AppData\\Local\\Programs\\Vorlix";
 
 std::vector<std::string> wordSourceMessages()
 {
     std::vector<std::string> messages;
-    for (const std::string& folder : {kShortFolder, kLongFolder}) {
-        const std::string database = folder + "/reg.ocx";
+    for (const std::string& folder : {kShortFolder, kLongFolder, kWindowsFolder}) {
+        const std::string database = folder + (folder == kWindowsFolder ? "\\" : "/") + "reg.ocx";
         for (const auto& [failure, detail] : std::vector<std::pair<WordSourceFailure, std::string>>{
                  {WordSourceFailure::FileMissing, ""},
                  {WordSourceFailure::Unreadable, "cannot be read: " + database + " (Permission denied)"},
@@ -111,7 +113,12 @@ class TestLineLayout : public QObject {
             const QString line = QString::fromStdString(text);
             window_->showNotice(line);
             const QLabel& label = *window_->LB;
-            if (inkedRows(painted(label.width())).second >= label.height()) faults.cut << line;
+            const qreal needed = QFontMetricsF(label.font())
+                                     .boundingRect(QRectF(0, 0, label.width(), 2000),
+                                                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.text())
+                                     .width();
+            if (inkedRows(painted(label.width())).second >= label.height() || needed > label.width())
+                faults.cut << line;
             if (line.contains(u'\n') || !paintsOneLine(countingWidth)) continue;
             if (!paintsOneLine(label.width()))
                 faults.moreLinesThanNeeded << line;
