@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
                                  store = makeSettingsStore();
                                  return *store;
                              },
-                             settings, words, program.folder, program.separator, userWordDatabaseFolder()});
+                             settings, words, program.folder, program.separator, learnerFolder()});
     if (!startup.run()) return 0;
 
     std::vector<char*> arguments(argv, argv + argc);

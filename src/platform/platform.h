@@ -13,7 +13,7 @@
 
 #include "app/settings_store.h"
 #include "app/startup_entry.h"
-#include "platform/user_word_database.h"
+#include "platform/learner_folder.h"
 
 class QObject;
 class QString;

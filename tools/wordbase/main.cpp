@@ -19,7 +19,7 @@
 #include "platform/console_text.h"
 #include "platform/desktop_dialogs.h"
 #include "platform/legacy_text.h"
-#include "platform/user_word_database.h"
+#include "platform/learner_folder.h"
 #include "word_database.h"
 #include "words/categories.h"
 
@@ -69,7 +69,7 @@ private:
 // The user's own word database, which the program reads instead of its own where it is there.
 std::optional<std::string> ownDatabase()
 {
-    const auto folder = userWordDatabaseFolder();
+    const auto folder = learnerFolder();
     if (!folder) return std::nullopt;
     return *folder + static_cast<char>(std::filesystem::path::preferred_separator) + "reg.ocx";
 }

@@ -17,7 +17,7 @@ std::optional<int> answerProgramArguments(int argc, char* argv[], const std::str
 {
     const auto places = [&programFolder] {
         return ProgramPlaces{IniSettingsStore().fileName().toStdString(),
-                             userWordDatabaseFolder().value_or(std::string()) + "/reg.ocx", programFolder + "/reg.ocx"};
+                             learnerFolder().value_or(std::string()) + "/reg.ocx", programFolder + "/reg.ocx"};
     };
     const ArgumentsAnswer answer = answerArguments(commandLineArguments(argc, argv), places, VORLIX_VERSION);
     writeConsoleText(stdout, answer.standardOutput);

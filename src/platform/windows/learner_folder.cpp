@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 kestry
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/user_word_database.h"
+#include "platform/learner_folder.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -10,7 +10,7 @@ namespace vorlix {
 
 // %LOCALAPPDATA%\Vorlix: the program folder beside it, %LOCALAPPDATA%\Programs\Vorlix, belongs to
 // the installer, which puts the bundled reg.ocx back there with every install.
-std::optional<std::string> userWordDatabaseFolder()
+std::optional<std::string> learnerFolder()
 {
     const QString localAppData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (localAppData.isEmpty()) return std::nullopt;
