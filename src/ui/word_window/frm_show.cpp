@@ -179,6 +179,7 @@ void FrmShow::AdjustSize()
     lb0->setText(LB->text());
     const QtTextMeasurer measure(*LB);
     const LineFit fit = fitLine(LB->text().toStdString(), measure);
+    LB->setText(measure.breakableAt(LB->text(), fit.labelWidth));
     LB->resize(measure.labelPixels(fit.labelWidth), twipsToPixels(fit.labelHeight, dpi()));
     // Qt resizes a window where it thinks the window stands.
     syncPosition();

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <QLabel>
+#include <QTextBoundaryFinder>
 
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -22,6 +23,8 @@ constexpr qreal kAnyHeight = 2000;
 constexpr int kMostOverhang = 64;
 // Float noise: a width a hair off a whole pixel stands for that pixel.
 constexpr double kNoise = 1e-3;
+// A zero-width space is a place to break and shows nothing.
+constexpr char16_t kBreak = u'\u200B';
 
 }  // namespace
 
@@ -94,8 +97,34 @@ float QtTextMeasurer::wrappedHeight(const std::string& text, float width) const
     // 333.33 pixels at 96 DPI, and a line of 333.5 does not fit in it.
     const double pixels = width * dpi_ / kTwipsPerInch;
     const double whole = std::round(pixels);
-    return inLines(
-        wrappedAt(QString::fromStdString(text), std::abs(pixels - whole) < kNoise ? whole : pixels).height());
+    const QString shown = breakableAt(QString::fromStdString(text), width);
+    return inLines(wrappedAt(shown, std::abs(pixels - whole) < kNoise ? whole : pixels).height());
+}
+
+QString QtTextMeasurer::breakableAt(const QString& text, float width) const
+{
+    const qreal room = width * dpi_ / kTwipsPerInch;
+    QString shown;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype next = breaks.toNextBoundary();
+        const qsizetype end = next < 0 ? text.size() : next;
+        const QString run = text.mid(start, end - start);
+        start = end;
+        if (metrics_.horizontalAdvance(run.trimmed()) <= room) {
+            shown += run;
+            continue;
+        }
+        // Between letters as the reader sees them: an accent stays on its letter.
+        QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, run);
+        qsizetype from = 0;
+        for (qsizetype to = letters.toNextBoundary(); to > 0; to = letters.toNextBoundary()) {
+            if (from > 0) shown += kBreak;
+            shown += run.mid(from, to - from);
+            from = to;
+        }
+    }
+    return shown;
 }
 
 void setUpLineLabel(QLabel& label)
@@ -108,8 +137,7 @@ void setUpLineLabel(QLabel& label)
 
 QString shownLine(const QString& text)
 {
-    // A zero-width space is a place to break and shows nothing.
-    return QString(text).replace(u'\\', QStringLiteral(u"\\\u200B"));
+    return QString(text).replace(u'\\', QString(u'\\') + kBreak);
 }
 
 }  // namespace vorlix

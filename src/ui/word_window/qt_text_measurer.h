@@ -32,6 +32,12 @@ public:
     // Whole pixels for a label width in twips, rounded up as the measuring does.
     int labelPixels(float twips) const;
 
+    // `text` as the label shows it at `width` twips: a run the line cannot break, wider than that
+    // on its own (an 80-letter word, a web address in a learner's list), may break after any of
+    // its letters, so that it fills its lines instead of running past the label's edge. Every
+    // other run keeps its breaks. The heights measured here are those of this text.
+    QString breakableAt(const QString& text, float width) const;
+
 private:
     // The label's text area for `text`: wrapped at `width` pixels, or with no wrapping at all.
     QSizeF wrappedAt(const QString& text, qreal width) const;

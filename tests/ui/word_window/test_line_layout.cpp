@@ -213,6 +213,20 @@ private slots:
         report("word source messages", messages.size(), fitEach(messages));
     }
 
+    // Words of a learner's own list that no line of the window holds whole.
+    void everyOverlongWord()
+    {
+        const std::string word = "pneumonoultramicroscopicsilicovolcanoconiosisandsomethingmorethanthat";
+        const std::vector<std::string> lines{
+            word + "  |  la palabra",
+            "a  |  " + word,
+            "see https://en.example.org/wiki/Some_very_long_article_name_about_the_rain_in_spain_2026  |  "
+            "mira la página",
+            std::string(80, 'x') + " " + std::string(200, 'y') + "  |  ñ" + std::string(120, 'e') + "\u0301",
+        };
+        report("overlong words", lines.size(), fitEach(lines));
+    }
+
     // The notices of a save that failed, the dialog's two joined on two lines.
     void everySaveNotice()
     {
