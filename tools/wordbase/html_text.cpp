@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-#include "ascii_text.h"
+#include "words/ascii_text.h"
 #include "words/jet/unicode.h"
 
 namespace vorlix::wordbase {

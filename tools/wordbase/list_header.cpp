@@ -8,7 +8,7 @@
 #include <charconv>
 #include <utility>
 
-#include "ascii_text.h"
+#include "words/ascii_text.h"
 
 namespace vorlix::wordbase {
 namespace {

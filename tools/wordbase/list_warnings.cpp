@@ -9,6 +9,7 @@
 #include <string>
 #include <tuple>
 
+#include "words/ascii_text.h"
 #include "words/categories.h"
 
 namespace vorlix::wordbase {
@@ -20,11 +21,9 @@ std::string looseForm(std::string_view text)
 {
     std::string loose;
     for (const char c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            loose += static_cast<char>(c - 'A' + 'a');
-        } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || static_cast<unsigned char>(c) >= 0x80) {
-            loose += c;
-        }
+        const char lower = asciiLower(c);
+        if ((lower >= 'a' && lower <= 'z') || (c >= '0' && c <= '9') || static_cast<unsigned char>(c) >= 0x80)
+            loose += lower;
     }
     return loose;
 }
@@ -60,14 +59,6 @@ std::string unknownCategoryWarning(const std::string& category, size_t pairs)
 }
 
 }  // namespace
-
-std::optional<std::string_view> offeredCategory(std::string_view name)
-{
-    for (const Category& c : kCategories) {
-        if (c.number != kAllCategories && sameCategory(c.name, name)) return c.name;
-    }
-    return std::nullopt;
-}
 
 std::optional<std::string_view> nearestCategory(std::string_view name)
 {

@@ -18,10 +18,6 @@ namespace vorlix::wordbase {
 std::vector<Diagnostic> listWarnings(const std::vector<WordPair>& pairs, const std::vector<int>& lines,
                                      bool categoryColumn);
 
-// The category the program offers that `name` stands for, in the program's own spelling, as the
-// program compares them (sameCategory: "kitchen" is Kitchen); none for any other name.
-std::optional<std::string_view> offeredCategory(std::string_view name);
-
 // The category name the program offers that `name` most likely means: the same letters and
 // digits in any case and spacing, the caption the options dialog shows for it, or a slip of a
 // letter or two. None when none is that close.

@@ -182,7 +182,7 @@ int main(int argc, char** argv)
         } else if (arg == "--category" || arg.starts_with("--category=")) {
             const auto given = value("--category");
             if (!given) return usageError(teller, "--category needs a value");
-            const auto offered = wordbase::offeredCategory(*given);
+            const auto offered = offeredCategory(*given);
             if (!offered) {
                 const auto nearest = wordbase::nearestCategory(*given);
                 return usageError(teller, "\"" + *given + "\" is none of the 29 categories Vorlix offers" +

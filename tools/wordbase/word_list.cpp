@@ -7,13 +7,14 @@
 #include <array>
 #include <utility>
 
-#include "ascii_text.h"
 #include "delimited_records.h"
 #include "html_text.h"
 #include "jet4_table.h"
 #include "list_header.h"
 #include "list_text.h"
 #include "list_warnings.h"
+#include "words/ascii_text.h"
+#include "words/categories.h"
 #include "words/jet/unicode.h"
 
 namespace vorlix::wordbase {

@@ -232,7 +232,7 @@ private slots:
         QTemporaryDir dir;
         Pairs pairs;
         for (int i = 0; i < 60000; ++i) {
-            pairs.push_back({i % 2 ? "Weather" : "Time", "word number " + std::to_string(i),
+            pairs.push_back({i % 2 ? "Weather" : "tempTime", "word number " + std::to_string(i),
                              "palabra número " + std::to_string(i)});
         }
         const QString out = build(dir, pairs);
@@ -351,22 +351,30 @@ private slots:
                      {"Weather", "say \"hi\"", "di \"hola\""},
                      {"tempTime", "day", "el día"}}
             << QStringList{"6: " + unknown(" Weather ", "Weather")};
-        QTest::newRow("categories the program does not offer, a pair twice")
+        QTest::newRow("the dialog's captions, categories the program does not offer, a pair twice")
             << QByteArray(
                    "weather,rain,la lluvia\nOrganizational,manager,el gerente\nTime,day,el día\n"
                    "Food,bread,el pan\nFood,milk,la leche\n,cat,el gato\nWeather,snow,la nieve\n"
-                   "WEATHER,snow,la nieve\n")
-            << Pairs{{"Weather", "rain", "la lluvia"}, {"Organizational", "manager", "el gerente"},
-                     {"Time", "day", "el día"},        {"Food", "bread", "el pan"},
-                     {"Food", "milk", "la leche"},     {"", "cat", "el gato"},
-                     {"Weather", "snow", "la nieve"},  {"Weather", "snow", "la nieve"}}
-            << QStringList{"2: " + unknown("Organizational", "Organizational chart"),
-                           "3: " + unknown("Time", "tempTime"),
-                           "4: warning: \"Food\" is none of the 29 categories the program offers, so its 2 pairs "
-                           "show only under \"All\"",
-                           "6: warning: the pair here has no category, so it shows only under \"All\"",
-                           "8: warning: the pair \"snow | la nieve\" in \"Weather\" was given on line 7 already; both "
-                           "are kept, so it comes up more often"};
+                   "WEATHER,snow,la nieve\nElectronics & Computers,mouse,el ratón\nentertainment&fashion,hat,el "
+                   "sombrero\nOrganisational,boss,el jefe\n")
+            << Pairs{{"Weather", "rain", "la lluvia"},
+                     {"Organizational chart", "manager", "el gerente"},
+                     {"tempTime", "day", "el día"},
+                     {"Food", "bread", "el pan"},
+                     {"Food", "milk", "la leche"},
+                     {"", "cat", "el gato"},
+                     {"Weather", "snow", "la nieve"},
+                     {"Weather", "snow", "la nieve"},
+                     {"Electronics& Computers", "mouse", "el ratón"},
+                     {"Entertainment& Fashion", "hat", "el sombrero"},
+                     {"Organisational", "boss", "el jefe"}}
+            << QStringList{
+                   "4: warning: \"Food\" is none of the 29 categories the program offers, so its 2 pairs "
+                   "show only under \"All\"",
+                   "6: warning: the pair here has no category, so it shows only under \"All\"",
+                   "8: warning: the pair \"snow | la nieve\" in \"Weather\" was given on line 7 already; both "
+                   "are kept, so it comes up more often",
+                   "11: " + unknown("Organisational", "Organizational chart")};
         QTest::newRow("a comma outside quotes")
             << QByteArray("Weather,rain,la lluvia\nWeather,rain, heavy,la lluvia fuerte\n")
             << Pairs{{"Weather", "rain", "la lluvia"}}
@@ -514,10 +522,10 @@ private slots:
         QCOMPARE(run(kWordbase, {}).exitCode, 2);
         QCOMPARE(run(kWordbase, {"--password"}).exitCode, 2);
         QCOMPARE(run(kWordbase, {"--verbose", "a.tsv", "b.mdb"}).exitCode, 2);
-        const Run unknown = run(kWordbase, {"--category", "Time", "a.tsv", "b.mdb"});
+        const Run unknown = run(kWordbase, {"--category", "Wether", "a.tsv", "b.mdb"});
         QCOMPARE(unknown.exitCode, 2);
         QVERIFY2(
-            unknown.err.contains("\"Time\" is none of the 29 categories Vorlix offers; did you mean \"tempTime\"?"),
+            unknown.err.contains("\"Wether\" is none of the 29 categories Vorlix offers; did you mean \"Weather\"?"),
             qPrintable(unknown.err));
 
         QTemporaryDir dir;
@@ -584,6 +592,7 @@ private slots:
         QTest::newRow("Anki") << anki << QStringList() << QString();
         QTest::newRow("Quizlet, a category named") << quizlet << QStringList{"--category", "weather"} << "Weather";
         QTest::newRow("Anki, a category named") << anki << QStringList{"--category=Weather"} << "Weather";
+        QTest::newRow("Quizlet, the dialog's caption named") << quizlet << QStringList{"--category", "time"} << "tempTime";
     }
     void flashCardExportsBecomeDatabases()
     {
