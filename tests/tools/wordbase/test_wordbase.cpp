@@ -433,6 +433,16 @@ private slots:
             << QStringList{
                    "2: error: the file is not valid UTF-16 text; save the list again, as CSV UTF-8 or as "
                    "Unicode text"};
+        QTest::newRow("Anki's HTML as Anki shows it")
+            << QByteArray(
+                   "#separator:tab\n#html:true\ngrater<br>[sound:grater.mp3]<div><img src=\"grater.jpg\"></div>\tel "
+                   "rallador\nfrying pan\tla sart&eacute;n &Ntilde;&#x1F373;\n<!-- x > y -->dog\t<a title=\"x > "
+                   "y\">el perro</a>\n<table><tr><td>one</td><td>two</td></tr></table>\t\"uno <\ndos\"\n")
+            << Pairs{{"", "grater", "el rallador"},
+                     {"", "frying pan", "la sartén Ñ🍳"},
+                     {"", "dog", "el perro"},
+                     {"", "one two", "uno < dos"}}
+            << QStringList();
     }
     void readsListsAsSpreadsheetsAndEditorsSaveThem()
     {
