@@ -129,7 +129,7 @@ WordList readWordList(std::string_view bytes, const std::optional<std::string>& 
     };
     ListText text;
     try {
-        text = listText(bytes);
+        text = listText(std::string(bytes));
     } catch (const NotText& e) {
         error(e.line(), "the file " + std::string(e.what()));
         return list;

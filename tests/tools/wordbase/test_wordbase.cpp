@@ -433,6 +433,18 @@ private slots:
             << QStringList{
                    "2: error: the file is not valid UTF-16 text; save the list again, as CSV UTF-8 or as "
                    "Unicode text"};
+        const QString notUtf8Here =
+            "error: the file is UTF-8 text, but this line is not, so its letters would be garbled; type them again, "
+            "or save the list with the character set UTF-8 (Excel: \"CSV UTF-8\", LibreOffice: \"Unicode (UTF-8)\")";
+        QTest::newRow("UTF-8 with a stray byte: refused at its line, not read as Windows-1252")
+            << QByteArray(
+                   "Kitchen,pineapple,la pi\xC3\xB1"
+                   "a\r\nKitchen,spoon,la cuchara peque\xF1"
+                   "a\r\n")
+            << Pairs{} << QStringList{"2: " + notUtf8Here};
+        QTest::newRow("a byte-order mark says UTF-8, a byte is not")
+            << QByteArray("\xEF\xBB\xBFWeather,rain,la lluvia\rKitchen,spoon,cuchar\xE1") << Pairs{}
+            << QStringList{"2: " + notUtf8Here};
         QTest::newRow("Anki's HTML as Anki shows it")
             << QByteArray(
                    "#separator:tab\n#html:true\ngrater<br>[sound:grater.mp3]<div><img src=\"grater.jpg\"></div>\tel "
