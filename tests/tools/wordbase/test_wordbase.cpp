@@ -342,15 +342,16 @@ private slots:
         QTest::newRow("UTF-16 big-endian, lines ending in CR alone")
             << utf16("Weather\train\tla lluvia\rWeather\tsnow\tla nieve\r", QSysInfo::BigEndian)
             << Pairs{{"Weather", "rain", "la lluvia"}, {"Weather", "snow", "la nieve"}} << QStringList();
-        QTest::newRow("tab-separated as before: comments, blank lines, blanks and quotes kept")
+        QTest::newRow("tab-separated as before: comments at the head, blank lines, blanks and quotes kept")
             << QByteArray(
-                   "\xEF\xBB\xBF# bundled words\r\n\r\n\nWeather\train\tla lluvia\r\n#Weather\tcommented\tout\n"
+                   "\xEF\xBB\xBF# bundled words\r\n\r\n\nWeather\train\tla lluvia\r\n#Weather\tnot a comment\there\n"
                    " Weather \t spaced \t kept \nWeather\tsay \"hi\"\tdi \"hola\"\n\t\t\ntempTime\tday\tel día")
             << Pairs{{"Weather", "rain", "la lluvia"},
+                     {"#Weather", "not a comment", "here"},
                      {" Weather ", " spaced ", " kept "},
                      {"Weather", "say \"hi\"", "di \"hola\""},
                      {"tempTime", "day", "el día"}}
-            << QStringList{"6: " + unknown(" Weather ", "Weather")};
+            << QStringList{"5: " + unknown("#Weather", "Weather"), "6: " + unknown(" Weather ", "Weather")};
         QTest::newRow("the dialog's captions, categories the program does not offer, a pair twice")
             << QByteArray(
                    "weather,rain,la lluvia\nOrganizational,manager,el gerente\nTime,day,el día\n"
@@ -445,6 +446,18 @@ private slots:
         QTest::newRow("a byte-order mark says UTF-8, a byte is not")
             << QByteArray("\xEF\xBB\xBFWeather,rain,la lluvia\rKitchen,spoon,cuchar\xE1") << Pairs{}
             << QStringList{"2: " + notUtf8Here};
+        QTest::newRow("the category last on every line, and no header")
+            << QByteArray("rain,la lluvia,Weather\nspoon,la cuchara,kitchen\nday,el día,Time\n")
+            << Pairs{{"Weather", "rain", "la lluvia"},
+                     {"Kitchen", "spoon", "la cuchara"},
+                     {"tempTime", "day", "el día"}}
+            << QStringList{
+                   "1: warning: every line ends in a category the program offers and starts with none, so the "
+                   "columns are read as english, spanish, category"};
+        QTest::newRow("a category word last, but the first column names one: in order")
+            << QByteArray("Sales,sale,la venta\nrain,la lluvia,Weather\n")
+            << Pairs{{"Sales", "sale", "la venta"}, {"rain", "la lluvia", "Weather"}}
+            << QStringList{"2: " + unknown("rain", "")};
         QTest::newRow("Anki's HTML as Anki shows it")
             << QByteArray(
                    "#separator:tab\n#html:true\ngrater<br>[sound:grater.mp3]<div><img src=\"grater.jpg\"></div>\tel "
@@ -455,12 +468,38 @@ private slots:
                      {"", "dog", "el perro"},
                      {"", "one two", "uno < dos"}}
             << QStringList();
+        QTest::newRow("Anki's #columns:, note ids that start with '#'")
+            << QByteArray(
+                   "#separator:tab\n#guid column:1\n#tags column:4\n#columns:id\tes\ten\ttags\n\"#a1\"\tla "
+                   "lluvia\train\tweather\n#b2\tel sol\tsun\t\n")
+            << Pairs{{"", "rain", "la lluvia"}, {"", "sun", "el sol"}} << QStringList();
+        QTest::newRow("Anki's #columns: in blanks, a tags column it names alone")
+            << QByteArray("#separator:tab\n#columns:front back tags\nrain\tla lluvia\tweather\n")
+            << Pairs{{"", "rain", "la lluvia"}} << QStringList();
+        QTest::newRow("typed by hand") << QByteArray("rain - la lluvia\nthe sun  -  el sol\nwell-known - conocido\n")
+                                       << Pairs{{"", "rain", "la lluvia"},
+                                                {"", "the sun", "el sol"},
+                                                {"", "well-known", "conocido"}}
+                                       << QStringList();
+        QTest::newRow("typed by hand, a line without its dash")
+            << QByteArray("rain \u2013 la lluvia\nsun el sol\n") << Pairs{{"", "rain", "la lluvia"}}
+            << QStringList{"2: " + fields("english, spanish", "\" \u2013 \"", 1)};
+        QTest::newRow("Excel's columns to the right, empty or not")
+            << QByteArray("category;english;spanish;;\r\nKitchen;girl;la niña;;\r\nKitchen;cat;el gato;;note\r\n")
+            << Pairs{{"Kitchen", "girl", "la niña"}}
+            << QStringList{"3: " + fields("category, english, spanish", "semicolons", 5) +
+                           "; \"note\" stands in a column after the spanish one: delete it there"};
+        QTest::newRow("'#' starts a word after the head")
+            << QByteArray("rain,la lluvia\n\"#1 hit\",éxito\n#2,dos\n")
+            << Pairs{{"", "rain", "la lluvia"}, {"", "#1 hit", "éxito"}, {"", "#2", "dos"}} << QStringList();
     }
     void readsListsAsSpreadsheetsAndEditorsSaveThem()
     {
         QFETCH(QByteArray, list);
         QFETCH(Pairs, pairs);
         QFETCH(QStringList, notes);
+        if (const QString seeds = qEnvironmentVariable("VORLIX_WORD_LIST_SEEDS"); !seeds.isEmpty())
+            QVERIFY(writeFile(seeds + "/" + QString::number(qHash(list), 16), list));  // fuzz/run.sh's start
         const WordList read = vorlix::wordbase::readWordList(list.toStdString());
         QStringList said;
         for (const Diagnostic& d : read.notes) {
@@ -614,7 +653,8 @@ private slots:
         QTest::newRow("Anki") << anki << QStringList() << QString();
         QTest::newRow("Quizlet, a category named") << quizlet << QStringList{"--category", "weather"} << "Weather";
         QTest::newRow("Anki, a category named") << anki << QStringList{"--category=Weather"} << "Weather";
-        QTest::newRow("Quizlet, the dialog's caption named") << quizlet << QStringList{"--category", "time"} << "tempTime";
+        QTest::newRow("Quizlet, the dialog's caption named")
+            << quizlet << QStringList{"--category", "time"} << "tempTime";
     }
     void flashCardExportsBecomeDatabases()
     {
@@ -727,6 +767,27 @@ private slots:
         const QString block = manual.section("\n.SH CATEGORIES\n", 1).section("\n.nf\n", 1).section("\n.fi\n", 0, 0);
         const QStringList inManual = block.split('\n');
         QCOMPARE(inManual, offered);
+    }
+
+    // A list too large for the memory at hand once ended the tool with std::bad_alloc.
+    void runningOutOfMemoryWritesNothing()
+    {
+#if defined(_WIN32) || defined(__SANITIZE_ADDRESS__)
+        QSKIP("needs a shell's address-space limit, which AddressSanitizer's shadow memory exceeds");
+#endif
+        QTemporaryDir dir;
+        const QString list = dir.filePath("words.tsv");
+        const QString out = dir.filePath("out.mdb");
+        QByteArray text;
+        for (int i = 0; text.size() < 40'000'000; ++i) text += "Weather\tword " + QByteArray::number(i) + "\tpalabra\n";
+        QVERIFY(writeFile(list, text));
+        const Run result =
+            run("/bin/sh", {"-c", "ulimit -v 120000 && exec \"$0\" \"$1\" \"$2\"", kWordbase, list, out});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.startsWith(list + ": there is not enough memory") &&
+                     result.err.contains("nothing was written to " + out),
+                 qPrintable(result.err));
+        QCOMPARE(filesIn(dir), QStringList{"words.tsv"});
     }
 
     void unwritableOutputIsReported()
