@@ -91,12 +91,10 @@ void checkReplaceable(const std::string& wordsPath, const std::string& outPath)
 
 jet4::TextTable wordTable(const std::vector<WordPair>& pairs)
 {
-    jet4::TextTable table{u"word", {u"category", u"english", u"spanish"}, {}};
-    table.rows.reserve(pairs.size());
-    for (const WordPair& pair : pairs) {
-        table.rows.push_back({utf16(pair.category), utf16(pair.english), utf16(pair.spanish)});
-    }
-    return table;
+    return {u"word", {u"category", u"english", u"spanish"}, pairs.size(), [&pairs](size_t i) {
+                const WordPair& pair = pairs[i];
+                return std::vector<std::u16string>{utf16(pair.category), utf16(pair.english), utf16(pair.spanish)};
+            }};
 }
 
 void save(const std::string& outPath, const std::vector<jet4::Page>& pages)
