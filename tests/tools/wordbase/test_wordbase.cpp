@@ -512,6 +512,30 @@ private slots:
         QCOMPARE(read.pairs, pairs);
     }
 
+    // Of a thousand bad lines or repeated pairs, the notes shown are kept and the rest counted.
+    void notesBeyondThoseShownAreCounted_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("lastKept");
+        QTest::addColumn<QString>("more");
+        QTest::newRow("a line of two fields") << QByteArray("Weather\train\n") << 21 << "980 more errors";
+        QTest::newRow("a pair given again") << QByteArray("Weather\train\tla lluvia\n") << 22 << "979 more warnings";
+    }
+    void notesBeyondThoseShownAreCounted()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, lastKept);
+        QFETCH(QString, more);
+        const QByteArray list = "Weather\tsun\tel sol\n" + line.repeated(1000);
+        const WordList read = vorlix::wordbase::readWordList(list.toStdString());
+        QCOMPARE(read.notes.size(), size_t(20));
+        QCOMPARE(read.notes.back().line, lastKept);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("words.tsv"), list));
+        const Run built = run(kWordbase, {dir.filePath("words.tsv"), dir.filePath("out.mdb")});
+        QVERIFY2(built.err.contains(dir.filePath("words.tsv") + ": " + more + "\n"), qPrintable(built.err));
+    }
+
     void passwordDecodesBack_data()
     {
         QTest::addColumn<std::string>("password");
