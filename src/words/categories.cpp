@@ -4,6 +4,9 @@
 #include "words/categories.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "words/ascii_text.h"
 
 namespace vorlix {
 
@@ -53,11 +56,51 @@ int effectiveCategory(std::string_view guage)
     return categoryNumber(guage).value_or(kFirstRunCategory);
 }
 
+namespace {
+
+// A name as offeredCategory compares it: in lower case, without blanks beside an ampersand.
+std::string spellingKey(std::string_view name)
+{
+    std::string key;
+    for (size_t at = 0; at < name.size();) {
+        const size_t blanks = std::min(name.find_first_not_of(" \t", at), name.size()) - at;
+        if (blanks == 0) {
+            key += asciiLower(name[at++]);
+            continue;
+        }
+        const bool besideAmpersand = key.ends_with('&') || name.substr(at + blanks).starts_with('&');
+        if (!besideAmpersand) key += name.substr(at, blanks);
+        at += blanks;
+    }
+    return key;
+}
+
+}  // namespace
+
 bool sameCategory(std::string_view a, std::string_view b)
 {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&lower](char x, char y) { return lower(x) == lower(y); });
+                      [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
+
+std::optional<std::string_view> offeredCategory(std::string_view name)
+{
+    struct Spellings {
+        std::string_view name;
+        std::string stored, caption;
+    };
+    static const std::vector<Spellings> offered = [] {
+        std::vector<Spellings> all;
+        for (const Category& c : kCategories) {
+            if (c.number != kAllCategories) all.push_back({c.name, spellingKey(c.name), spellingKey(shownCaption(c))});
+        }
+        return all;
+    }();
+    const std::string key = spellingKey(name);
+    for (const Spellings& s : offered) {
+        if (key == s.stored || key == s.caption) return s.name;
+    }
+    return std::nullopt;
 }
 
 std::string shownCaption(const Category& category)

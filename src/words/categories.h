@@ -37,6 +37,12 @@ int effectiveCategory(std::string_view guage);
 // every other byte as it stands. The categories' own names are ASCII.
 bool sameCategory(std::string_view a, std::string_view b);
 
+// The category the program offers that a learner's `name` stands for, as the database holds it
+// ("tempTime"): a learner writes either that or the caption the options dialog shows ("Time"),
+// in any letter case and with or without blanks around an ampersand ("electronics & computers").
+// None for any other name, "All" among them.
+std::optional<std::string_view> offeredCategory(std::string_view name);
+
 // The caption as shown on screen: "&&" becomes "&".
 std::string shownCaption(const Category& category);
 

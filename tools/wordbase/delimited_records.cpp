@@ -3,133 +3,158 @@
 
 #include "delimited_records.h"
 
+#include <algorithm>
+#include <array>
+
 namespace vorlix::wordbase {
 namespace {
+
+// How people separate the two words of a pair when they type a list by hand.
+constexpr std::array<std::string_view, 3> kTypedSeparators = {" - ", " = ", " \u2013 "};
 
 bool isLineEnd(char c)
 {
     return c == '\n' || c == '\r';
 }
 
-// Reads the text one record at a time, keeping count of the lines it passes.
-class RecordReader {
-public:
-    RecordReader(std::string_view text, char separator) : text_(text), separator_(separator) {}
-
-    bool atEnd() const { return at_ >= text_.size(); }
-
-    // At the start of a line: passes over it when it is empty or a comment.
-    bool skipNonRecord()
-    {
-        if (at_ < text_.size() && text_[at_] == '#') {
-            while (at_ < text_.size() && !isLineEnd(text_[at_])) ++at_;
-        } else if (at_ >= text_.size() || !isLineEnd(text_[at_])) {
-            return false;
-        }
-        passLineEnd();
-        return true;
-    }
-
-    Record next()
-    {
-        Record record{line_, {}, {}};
-        while (true) {
-            std::string field;
-            if (at_ < text_.size() && text_[at_] == '"') {
-                readQuoted(field, record);
-            } else {
-                while (at_ < text_.size() && text_[at_] != separator_ && !isLineEnd(text_[at_])) field += text_[at_++];
-            }
-            record.fields.push_back(std::move(field));
-            if (at_ < text_.size() && text_[at_] == separator_ && record.quoteProblem.empty()) {
-                ++at_;
-                continue;
-            }
-            while (at_ < text_.size() && !isLineEnd(text_[at_])) ++at_;  // after a quote problem
-            passLineEnd();
-            return record;
-        }
-    }
-
-private:
-    void passLineEnd()
-    {
-        if (at_ < text_.size() && text_[at_] == '\r') ++at_;
-        if (at_ < text_.size() && text_[at_] == '\n') ++at_;
-        ++line_;
-    }
-
-    void readQuoted(std::string& field, Record& record)
-    {
-        const int opened = line_;
-        ++at_;
-        while (true) {
-            if (at_ >= text_.size()) {
-                record.quoteProblem = "the quoted field opened on line " + std::to_string(opened) + " is never closed";
-                return;
-            }
-            const char c = text_[at_++];
-            if (c == '"') {
-                if (at_ < text_.size() && text_[at_] == '"') {
-                    field += '"';
-                    ++at_;
-                    continue;
-                }
-                if (at_ < text_.size() && text_[at_] != separator_ && !isLineEnd(text_[at_])) {
-                    record.quoteProblem =
-                        "text follows the closing quote of a quoted field; a quote inside it is "
-                        "written twice (\"\")";
-                }
-                return;
-            }
-            if (c == '\n' || (c == '\r' && (at_ >= text_.size() || text_[at_] != '\n'))) ++line_;
-            field += c;
-        }
-    }
-
-    std::string_view text_;
-    char separator_;
-    size_t at_ = 0;
-    int line_ = 1;
-};
-
-// The separator of the first line that is a record, counted outside quotes.
-char separatorOf(std::string_view text)
+// Where the first line that is neither empty nor a comment starts.
+size_t firstRecordLine(std::string_view text)
 {
     size_t start = 0;
     while (start < text.size() && (isLineEnd(text[start]) || text[start] == '#')) {
-        start = text.find_first_of("\r\n", start);
-        if (start == std::string_view::npos) return ',';
+        start = std::min(text.find_first_of("\r\n", start), text.size());
         while (start < text.size() && isLineEnd(text[start])) ++start;
+    }
+    return start;
+}
+
+}  // namespace
+
+bool RecordReader::atLineEnd() const
+{
+    return at_ >= text_.size() || isLineEnd(text_[at_]);
+}
+
+bool RecordReader::atSeparator() const
+{
+    return text_.substr(at_).starts_with(separator_);
+}
+
+void RecordReader::passLineEnd()
+{
+    if (at_ < text_.size() && text_[at_] == '\r') ++at_;
+    if (at_ < text_.size() && text_[at_] == '\n') ++at_;
+    ++line_;
+}
+
+void RecordReader::passPlainField()
+{
+    const char stops[] = {'\r', '\n', separator_.front(), '\0'};
+    for (at_ = std::min(text_.find_first_of(stops, at_), text_.size()); !atLineEnd() && !atSeparator();)
+        at_ = std::min(text_.find_first_of(stops, at_ + 1), text_.size());
+}
+
+void RecordReader::passLine()
+{
+    while (!atLineEnd()) ++at_;
+    passLineEnd();
+}
+
+bool RecordReader::next(Record& record)
+{
+    while (at_ < text_.size()) {
+        if (isLineEnd(text_[at_]) || (atHead_ && text_[at_] == '#')) {
+            passLine();
+            continue;
+        }
+        read(record);
+        const auto empty = [](const std::string& field) { return field.empty(); };
+        const bool quotedComment = record.quoteProblem.empty() && record.fields.front().starts_with('#') &&
+                                   std::all_of(record.fields.begin() + 1, record.fields.end(), empty);
+        if (atHead_ && quotedComment) continue;
+        atHead_ = false;
+        return true;
+    }
+    return false;
+}
+
+void RecordReader::read(Record& record)
+{
+    record.line = line_;
+    record.quoteProblem.clear();
+    size_t count = 0;
+    while (true) {
+        if (count == record.fields.size()) record.fields.emplace_back();
+        std::string& field = record.fields[count++];
+        field.clear();
+        if (at_ < text_.size() && text_[at_] == '"') {
+            readQuoted(field, record);
+        } else {
+            const size_t start = at_;
+            passPlainField();
+            field.assign(text_.substr(start, at_ - start));
+        }
+        if (record.quoteProblem.empty() && !atLineEnd() && atSeparator()) {
+            at_ += separator_.size();
+            continue;
+        }
+        passLine();  // past the rest of the line after a quote problem
+        record.fields.resize(count);
+        return;
+    }
+}
+
+void RecordReader::readQuoted(std::string& field, Record& record)
+{
+    const int opened = line_;
+    ++at_;
+    while (true) {
+        const size_t quote = text_.find('"', at_);
+        for (size_t c = text_.find_first_of("\r\n", at_); c < quote; c = text_.find_first_of("\r\n", c + 1)) {
+            if (text_[c] == '\n' || c + 1 >= text_.size() || text_[c + 1] != '\n') ++line_;
+        }
+        if (quote == std::string_view::npos) {
+            at_ = text_.size();
+            record.quoteProblem = "the quoted field opened on line " + std::to_string(opened) + " is never closed";
+            return;
+        }
+        field.append(text_.substr(at_, quote - at_));
+        at_ = quote + 1;
+        if (at_ < text_.size() && text_[at_] == '"') {
+            field += '"';
+            ++at_;
+            continue;
+        }
+        if (!atLineEnd() && !atSeparator()) {
+            record.quoteProblem =
+                "text follows the closing quote of a quoted field; a quote inside it is written twice (\"\")";
+        }
+        return;
+    }
+}
+
+std::string separatorOf(std::string_view text)
+{
+    const std::string_view body = text.substr(firstRecordLine(text));
+    if (body.find_first_of("\t,;") == std::string_view::npos) {
+        // The one the list uses first, which a line that lacks it then shows as an error.
+        const auto first =
+            std::min_element(kTypedSeparators.begin(), kTypedSeparators.end(),
+                             [&body](std::string_view a, std::string_view b) { return body.find(a) < body.find(b); });
+        if (body.find(*first) != std::string_view::npos) return std::string(*first);
     }
     size_t tabs = 0, semicolons = 0, commas = 0;
     bool quoted = false;
-    for (size_t at = start; at < text.size() && (quoted || !isLineEnd(text[at])); ++at) {
-        const char c = text[at];
+    for (size_t at = 0; at < body.size() && (quoted || !isLineEnd(body[at])); ++at) {
+        const char c = body[at];
         if (c == '"') quoted = !quoted;
         if (quoted) continue;
         tabs += c == '\t';
         semicolons += c == ';';
         commas += c == ',';
     }
-    if (tabs > 0) return '\t';
-    return semicolons > commas ? ';' : ',';
-}
-
-}  // namespace
-
-Records splitRecords(std::string_view text, std::optional<char> separator)
-{
-    Records result{separator ? *separator : separatorOf(text), {}};
-    RecordReader reader(text, result.separator);
-    while (!reader.atEnd()) {
-        if (reader.skipNonRecord()) continue;
-        Record record = reader.next();
-        // A comment a spreadsheet saved again, in quotes because it holds a separator.
-        if (record.quoteProblem.empty() && record.fields.front().starts_with('#')) continue;
-        result.records.push_back(std::move(record));
-    }
-    return result;
+    if (tabs > 0) return "\t";
+    return semicolons > commas ? ";" : ",";
 }
 
 }  // namespace vorlix::wordbase

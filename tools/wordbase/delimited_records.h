@@ -3,33 +3,56 @@
 
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vorlix::wordbase {
 
 // One line of a list, or more than one where a quoted field holds line breaks.
 struct Record {
-    int line;  // where it starts, counting from 1
+    int line = 0;  // where it starts, counting from 1
     std::vector<std::string> fields;
     // Set when the quotes are out of order; the fields are then not what the writer meant.
     std::string quoteProblem;
 };
 
-struct Records {
-    char separator;
-    std::vector<Record> records;
+// Splits text as spreadsheets write CSV (RFC 4180) and as tab-separated text comes, one record at
+// a time, so that a long list is never held a second time as strings. A field that starts with a
+// double quote runs to the closing one and may hold separators, line breaks and doubled quotes; a
+// quote anywhere else is an ordinary character, as it always was in tab-separated lists. Lines
+// end in LF, CRLF or CR. Empty lines are no records. Nor are, at the head of the text, lines that
+// start with '#' (comments, and Anki's header lines) and a comment a spreadsheet saved in quotes
+// (a first field that starts with '#', and no other); from the first record on, such a line is
+// a record like any other: a word may start with '#', and so may Anki's note ids.
+class RecordReader {
+public:
+    RecordReader(std::string_view text, std::string separator) : text_(text), separator_(std::move(separator)) {}
+
+    // The next record into `record`, whose storage it reuses; false at the end of the text.
+    bool next(Record& record);
+
+private:
+    bool atLineEnd() const;
+    bool atSeparator() const;
+    void passLineEnd();
+    void passLine();
+    void passPlainField();
+    void read(Record& record);
+    void readQuoted(std::string& field, Record& record);
+
+    std::string_view text_;
+    std::string separator_;
+    size_t at_ = 0;
+    int line_ = 1;
+    bool atHead_ = true;
 };
 
-// Splits text as spreadsheets write CSV (RFC 4180) and as tab-separated text comes: the
-// separator is `separator` where the list names it (list_header.h), else a tab, a semicolon or a
-// comma, whichever the first line uses (a tab before the others, a comma where semicolons are
-// not more). A field that starts with a double quote runs to
-// the closing one and may hold separators, line breaks and doubled quotes; a quote anywhere
-// else is an ordinary character, as it always was in tab-separated lists. Lines end in LF, CRLF
-// or CR. Empty lines, and lines whose first field starts with '#', are no records.
-Records splitRecords(std::string_view text, std::optional<char> separator = std::nullopt);
+// The separator of a list whose header names none, from its first line that is no comment: a
+// tab, a semicolon or a comma, whichever it uses (a tab before the others, a comma where
+// semicolons are not more). A list typed by hand, with none of the three anywhere, is separated
+// by " - ", " = " or an en dash between blanks, whichever comes first.
+std::string separatorOf(std::string_view text);
 
 }  // namespace vorlix::wordbase

@@ -57,15 +57,16 @@ Row catalogRow(int32_t id, int32_t parent, int32_t type, int32_t flags, std::u16
     return {id, parent, type, flags, std::move(name), Null{}};
 }
 
-std::vector<std::vector<uint8_t>> encodeRows(const TextTable& table, const TableLayout& layout)
+// Packs the table's rows into data pages, each handed to `full` in turn.
+void packTable(const TextTable& table, const TableLayout& layout, const std::function<void(const Page&)>& full)
 {
-    std::vector<std::vector<uint8_t>> encoded;
-    encoded.reserve(table.rows.size());
-    for (const auto& texts : table.rows) {
+    RowPacker packer(kTableDefinitionPage, full);
+    for (size_t i = 0; i < table.rowCount; ++i) {
+        const std::vector<std::u16string> texts = table.row(i);
         if (texts.size() != table.columns.size()) throw std::invalid_argument("one text a column");
-        encoded.push_back(encodeRow(layout, Row(texts.begin(), texts.end())));
+        packer.add(encodeRow(layout, Row(texts.begin(), texts.end())));
     }
-    return encoded;
+    packer.finish();
 }
 
 // The engine's map of unallocated pages, as Access writes it: every page number from the end of
@@ -98,14 +99,15 @@ std::vector<Page> buildDatabase(const TextTable& table, const std::u16string& pa
     std::vector<Column> columns;
     for (const std::u16string& name : table.columns) columns.push_back({name, ColumnType::Text});
     const TableLayout tableLayout(columns);
-    const std::vector<Page> dataPages = packRows(encodeRows(table, tableLayout), kTableDefinitionPage);
-    if (dataPages.size() > kMaxMapPages * kPagesPerMapPage) {
+    size_t dataPageCount = 0;
+    packTable(table, tableLayout, [&dataPageCount](const Page&) { ++dataPageCount; });
+    if (dataPageCount > kMaxMapPages * kPagesPerMapPage) {
         throw std::length_error("too many rows for one database file");
     }
 
-    const uint32_t mapPages = mapPageCount(dataPages.size());
+    const uint32_t mapPages = mapPageCount(dataPageCount);
     const uint32_t firstDataPage = kFirstMapPage + mapPages;
-    std::vector<uint32_t> dataPageNumbers(dataPages.size());
+    std::vector<uint32_t> dataPageNumbers(dataPageCount);
     std::iota(dataPageNumbers.begin(), dataPageNumbers.end(), firstDataPage);
     const UsageMap tableMap = usageMap(dataPageNumbers, kFirstMapPage);
 
@@ -124,7 +126,7 @@ std::vector<Page> buildDatabase(const TextTable& table, const std::u16string& pa
     mapRows[kCatalogUsed] = usageMap(catalogPage, 0).row;
     mapRows[kTableUsed] = tableMap.row;
 
-    const auto pageCount = static_cast<uint32_t>(firstDataPage + dataPages.size());
+    const auto pageCount = static_cast<uint32_t>(firstDataPage + dataPageCount);
     std::vector<Page> pages;
     pages.reserve(pageCount);
     pages.push_back(headerPage(password, kCreationDate));
@@ -140,12 +142,12 @@ std::vector<Page> buildDatabase(const TextTable& table, const std::u16string& pa
     pages.push_back(packRows(catalog, kCatalogDefinitionPage).at(0));
     pages.push_back(tableDefinitionPage({tableLayout,
                                          false,
-                                         static_cast<uint32_t>(table.rows.size()),
+                                         static_cast<uint32_t>(table.rowCount),
                                          rowPointer(kUsageMapRowsPage, kTableUsed),
                                          rowPointer(kUsageMapRowsPage, kTableFree),
                                          {}}));
     pages.insert(pages.end(), tableMap.mapPages.begin(), tableMap.mapPages.end());
-    pages.insert(pages.end(), dataPages.begin(), dataPages.end());
+    packTable(table, tableLayout, [&pages](const Page& page) { pages.push_back(page); });
     return pages;
 }
 

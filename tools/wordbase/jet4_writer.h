@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,14 @@
 
 namespace vorlix::wordbase::jet4 {
 
-// One user table of TEXT(255) columns, all values non-NULL.
+// One user table of TEXT(255) columns, all values non-NULL. Its rows are asked for one at a time,
+// twice (once to count the pages they fill), so that a large table is never held whole in UTF-16
+// beside the words it is made from.
 struct TextTable {
     std::u16string name;
     std::vector<std::u16string> columns;
-    std::vector<std::vector<std::u16string>> rows;
+    size_t rowCount;
+    std::function<std::vector<std::u16string>(size_t)> row;  // the texts of a row, one a column
 };
 
 // The creation date written into every file (2024-01-01, in days since 1899-12-30). A fixed

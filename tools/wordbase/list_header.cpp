@@ -8,7 +8,7 @@
 #include <charconv>
 #include <utility>
 
-#include "ascii_text.h"
+#include "words/ascii_text.h"
 
 namespace vorlix::wordbase {
 namespace {
@@ -34,7 +34,7 @@ std::optional<char> separatorNamed(std::string_view value)
     return std::nullopt;
 }
 
-void take(ListHeader& header, std::string_view key, std::string_view value)
+void take(ListHeader& header, std::string_view key, std::string_view value, int line)
 {
     const std::string name = asciiLower(trimmed(key));
     if (name == "separator") {
@@ -42,6 +42,9 @@ void take(ListHeader& header, std::string_view key, std::string_view value)
     } else if (name == "html") {
         const std::string flag = asciiLower(trimmed(value));
         if (flag == "true" || flag == "false") header.html = flag == "true";
+    } else if (name == "columns") {
+        header.columns = std::string(value);
+        header.columnsLine = line;
     } else if (std::find(kColumnsLeftOut.begin(), kColumnsLeftOut.end(), name) != kColumnsLeftOut.end()) {
         const std::string_view number = trimmed(value);
         size_t column = 0;
@@ -57,11 +60,11 @@ void take(ListHeader& header, std::string_view key, std::string_view value)
 ListHeader readListHeader(std::string_view text)
 {
     ListHeader header;
-    while (text.starts_with('#')) {
+    for (int line = 1; text.starts_with('#') || text.starts_with('\r') || text.starts_with('\n'); ++line) {
         const size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        const std::string_view line = text.substr(1, end - 1);
-        if (const size_t colon = line.find(':'); colon != std::string_view::npos) {
-            take(header, line.substr(0, colon), line.substr(colon + 1));
+        const std::string_view content = text.substr(0, end);
+        if (const size_t colon = content.find(':'); content.starts_with('#') && colon != std::string_view::npos) {
+            take(header, content.substr(1, colon - 1), content.substr(colon + 1), line);
         }
         text.remove_prefix(end);
         if (text.starts_with('\r')) text.remove_prefix(1);

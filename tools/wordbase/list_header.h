@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <set>
+#include <string>
 #include <string_view>
 
 namespace vorlix::wordbase {
@@ -18,10 +19,13 @@ struct ListHeader {
     bool html = false;
     // The columns, counting from 0, that hold no word: Anki's tags, deck, note type and unique id.
     std::set<size_t> leftOut;
+    // The names of the columns, as "#columns:" gives them, not yet split.
+    std::optional<std::string> columns;
+    int columnsLine = 0;
 };
 
-// The header of `text`: its lines from the first on that start with '#'. A key or a value the tool
-// does not know is passed over, as Anki passes it over.
+// The header of `text`: its lines that start with '#' before the first line that holds anything
+// else. A key or a value the tool does not know is passed over, as Anki passes it over.
 ListHeader readListHeader(std::string_view text);
 
 }  // namespace vorlix::wordbase

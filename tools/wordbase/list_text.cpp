@@ -3,6 +3,7 @@
 
 #include "list_text.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/legacy_text.h"
@@ -23,6 +24,55 @@ const std::string kSpreadsheetFile =
 const std::string kNulCharacter =
     "holds NUL characters, so it is not a text file; save the list as CSV or as Unicode text";
 const std::string kNotUtf16 = "is not valid UTF-16 text; save the list again, as CSV UTF-8 or as Unicode text";
+const std::string kSaveAsUtf8 =
+    "save the list with the character set UTF-8 (Excel: \"CSV UTF-8\", LibreOffice: \"Unicode (UTF-8)\")";
+const std::string kNotUtf8Here =
+    "is UTF-8 text, but this line is not, so its letters would be garbled; type them again, or " + kSaveAsUtf8;
+
+// The line `at` is on, counting line ends as the list's records do: LF, CRLF or CR.
+int lineAt(std::string_view text, size_t at)
+{
+    int line = 1;
+    for (size_t i = 0; i < at && i < text.size(); ++i) {
+        line += text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'));
+    }
+    return line;
+}
+
+// The length of the well-formed UTF-8 sequence `text` starts with; 0 where it starts with none.
+size_t utf8SequenceLength(std::string_view text)
+{
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80) return 1;
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || text.size() < length) return 0;
+    char32_t cp = lead & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[k]);
+        if ((next & 0xC0) != 0x80) return 0;
+        cp = cp << 6 | (next & 0x3F);
+    }
+    constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[length] || cp > 0x10FFFF || jet::isHighSurrogate(cp) || jet::isLowSurrogate(cp)) return 0;
+    return length;
+}
+
+struct Utf8Scan {
+    size_t firstInvalid = std::string_view::npos;
+    bool multiByte = false;  // whether a well-formed sequence of more than one byte is anywhere
+};
+
+Utf8Scan scanUtf8(std::string_view text)
+{
+    Utf8Scan scan;
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = utf8SequenceLength(text.substr(at));
+        if (length == 0 && scan.firstInvalid == std::string_view::npos) scan.firstInvalid = at;
+        scan.multiByte = scan.multiByte || length > 1;
+        at += std::max<size_t>(length, 1);
+    }
+    return scan;
+}
 
 std::string fromUtf16(std::string_view bytes, bool littleEndian)
 {
@@ -45,46 +95,35 @@ std::string fromUtf16(std::string_view bytes, bool littleEndian)
     return jet::utf8FromUtf16(units);
 }
 
-// The text line by line in the legacy character set, so that a line it cannot read is named.
+// The text in the legacy character set; where that fails, its first line that is no text in it
+// is named.
 std::string fromLegacyText(std::string_view bytes)
 {
-    std::string utf8;
-    int line = 1;
-    for (size_t start = 0; start < bytes.size(); ++line) {
-        const size_t end = std::min(bytes.find('\n', start), bytes.size());
-        const auto text = utf8FromLegacyText(bytes.substr(start, end - start));
-        if (!text) {
-            throw NotText(line, "is neither UTF-8 text nor text in " + legacyCharacterSetName() +
-                                    "; save the list with the character set UTF-8 (Excel: \"CSV UTF-8\", "
-                                    "LibreOffice: \"Unicode (UTF-8)\")");
-        }
-        utf8 += *text;
-        if (end < bytes.size()) utf8 += '\n';
-        start = end + 1;
+    if (auto utf8 = utf8FromLegacyText(bytes)) return std::move(*utf8);
+    size_t start = 0;
+    for (size_t end; start < bytes.size(); start = end + 1) {
+        end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        if (!utf8FromLegacyText(bytes.substr(start, end - start))) break;
     }
-    return utf8;
+    throw NotText(lineAt(bytes, start),
+                  "is neither UTF-8 text nor text in " + legacyCharacterSetName() + "; " + kSaveAsUtf8);
 }
 
 }  // namespace
 
-ListText listText(std::string_view bytes)
+ListText listText(std::string bytes)
 {
     for (const std::string_view start : kSpreadsheetFileStarts) {
         if (bytes.starts_with(start)) throw NotText(1, kSpreadsheetFile);
     }
-    if (bytes.starts_with(kUtf16LittleEndianMark)) return {fromUtf16(bytes.substr(2), true), {}};
-    if (bytes.starts_with(kUtf16BigEndianMark)) return {fromUtf16(bytes.substr(2), false), {}};
-    if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
-    int line = 1;
-    bool utf8 = true;
-    for (size_t start = 0; start < bytes.size(); ++line) {
-        const size_t end = std::min(bytes.find('\n', start), bytes.size());
-        const std::string_view text = bytes.substr(start, end - start);
-        if (text.find('\0') != std::string_view::npos) throw NotText(line, kNulCharacter);
-        utf8 = utf8 && jet::utf16FromUtf8(text).has_value();
-        start = end + 1;
-    }
-    if (utf8) return {std::string(bytes), {}};
+    if (bytes.starts_with(kUtf16LittleEndianMark)) return {fromUtf16(std::string_view(bytes).substr(2), true), {}};
+    if (bytes.starts_with(kUtf16BigEndianMark)) return {fromUtf16(std::string_view(bytes).substr(2), false), {}};
+    const bool marked = bytes.starts_with(kUtf8ByteOrderMark);
+    if (marked) bytes.erase(0, kUtf8ByteOrderMark.size());
+    if (const size_t nul = bytes.find('\0'); nul != std::string::npos) throw NotText(lineAt(bytes, nul), kNulCharacter);
+    const Utf8Scan scan = scanUtf8(bytes);
+    if (scan.firstInvalid == std::string_view::npos) return {std::move(bytes), {}};
+    if (marked || scan.multiByte) throw NotText(lineAt(bytes, scan.firstInvalid), kNotUtf8Here);
     return {fromLegacyText(bytes), legacyCharacterSetName()};
 }
 

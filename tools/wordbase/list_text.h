@@ -5,7 +5,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <string_view>
 
 namespace vorlix::wordbase {
 
@@ -25,11 +24,15 @@ struct ListText {
     std::string legacyCharacterSet;
 };
 
-// A word list's bytes as UTF-8 text, in the encodings spreadsheets and editors save: UTF-8 with or
-// without a byte-order mark, UTF-16 with one (little- or big-endian), and anything else in the
-// character set of a spreadsheet's plain CSV (legacy_text.h). Line ends are left as they are.
-// Throws NotText for a spreadsheet's own file, NUL characters (UTF-16 without a byte-order mark
-// shows as those), malformed UTF-16, and bytes that are no text in that character set either.
-ListText listText(std::string_view bytes);
+// A word list's bytes as UTF-8 text, in the encodings spreadsheets and editors save, by one rule:
+// a byte-order mark decides (UTF-8, or UTF-16 of either byte order); without one, a list valid as
+// UTF-8 throughout is UTF-8, and a list with no valid multi-byte UTF-8 sequence at all is in the
+// character set of a spreadsheet's plain CSV (legacy_text.h). A list that holds both, or a list
+// marked as UTF-8 that is not, has a line that would be garbled either way: it is refused there.
+// The bytes are taken over, so that UTF-8, by far the most common, is never copied. Line ends are
+// left as they are. Throws NotText for that, for a spreadsheet's own file, NUL characters (UTF-16
+// without a byte-order mark shows as those), malformed UTF-16, and bytes that are no text in the
+// legacy character set either.
+ListText listText(std::string bytes);
 
 }  // namespace vorlix::wordbase

@@ -4,11 +4,13 @@
 #include "list_warnings.h"
 
 #include <algorithm>
-#include <map>
+#include <cstdint>
+#include <functional>
 #include <numeric>
 #include <string>
-#include <tuple>
+#include <unordered_map>
 
+#include "words/ascii_text.h"
 #include "words/categories.h"
 
 namespace vorlix::wordbase {
@@ -20,11 +22,9 @@ std::string looseForm(std::string_view text)
 {
     std::string loose;
     for (const char c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            loose += static_cast<char>(c - 'A' + 'a');
-        } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || static_cast<unsigned char>(c) >= 0x80) {
-            loose += c;
-        }
+        const char lower = asciiLower(c);
+        if ((lower >= 'a' && lower <= 'z') || (c >= '0' && c <= '9') || static_cast<unsigned char>(c) >= 0x80)
+            loose += lower;
     }
     return loose;
 }
@@ -61,14 +61,6 @@ std::string unknownCategoryWarning(const std::string& category, size_t pairs)
 
 }  // namespace
 
-std::optional<std::string_view> offeredCategory(std::string_view name)
-{
-    for (const Category& c : kCategories) {
-        if (c.number != kAllCategories && sameCategory(c.name, name)) return c.name;
-    }
-    return std::nullopt;
-}
-
 std::optional<std::string_view> nearestCategory(std::string_view name)
 {
     const std::string loose = looseForm(name);
@@ -90,34 +82,69 @@ std::optional<std::string_view> nearestCategory(std::string_view name)
     return nearest;
 }
 
-std::vector<Diagnostic> listWarnings(const std::vector<WordPair>& pairs, const std::vector<int>& lines,
-                                     bool categoryColumn)
+void addListWarnings(WordList& list, const std::vector<int>& lines, bool categoryColumn)
 {
-    struct Unknown {
-        int firstLine;
-        size_t pairs;
+    const std::vector<WordPair>& pairs = list.pairs;
+    // What there is to say, found in any order, said in the list's. Only as many as are shown are
+    // kept, the earliest; the others are counted, so that a list of one pair given a million times
+    // costs no more memory than a list of a million pairs.
+    struct Finding {
+        int line;
+        uint32_t pair;
+        uint32_t given;  // for a pair given again, where it was given first
+        size_t pairs;    // for a category the program does not offer, how many pairs it has; else 0
     };
-    std::map<std::string, Unknown> unknown;
-    std::map<std::tuple<std::string, std::string, std::string>, int> seen;
-    std::vector<Diagnostic> warnings;
-    for (size_t i = 0; i < pairs.size(); ++i) {
-        const WordPair& pair = pairs[i];
-        if (categoryColumn && !offeredCategory(pair.category)) {
-            ++unknown.try_emplace(pair.category, Unknown{lines[i], 0}).first->second.pairs;
-        }
-        const auto [earlier, isNew] = seen.try_emplace({pair.category, pair.english, pair.spanish}, lines[i]);
-        if (!isNew) {
-            warnings.push_back({Diagnostic::Kind::Warning, lines[i],
-                                "the pair \"" + pair.english + " | " + pair.spanish + "\"" +
-                                    (pair.category.empty() ? "" : " in \"" + pair.category + "\"") +
-                                    " was given on line " + std::to_string(earlier->second) +
-                                    " already; both are kept, so it comes up more often"});
+    const auto byLine = [](const Finding& a, const Finding& b) { return a.line < b.line; };
+    std::vector<Finding> earliest;  // a heap, the latest of them on top
+    size_t found = 0;
+    const auto find = [&](const Finding& finding) {
+        ++found;
+        earliest.push_back(finding);
+        std::push_heap(earliest.begin(), earliest.end(), byLine);
+        if (earliest.size() <= kKeptNotes) return;
+        std::pop_heap(earliest.begin(), earliest.end(), byLine);
+        earliest.pop_back();
+    };
+
+    // The pairs by a hash of their texts, those of one hash in list order: only they are compared.
+    std::vector<std::pair<size_t, uint32_t>> hashed(pairs.size());
+    for (uint32_t i = 0; i < pairs.size(); ++i) {
+        const std::hash<std::string_view> hash;
+        const WordPair& p = pairs[i];
+        hashed[i] = {hash(p.category) ^ (hash(p.english) * 31) ^ (hash(p.spanish) * 961), i};
+    }
+    std::sort(hashed.begin(), hashed.end());
+    for (size_t run = 0, end = 0; run < hashed.size(); run = end) {
+        while (end < hashed.size() && hashed[end].first == hashed[run].first) ++end;
+        for (size_t again = run + 1; again < end; ++again) {
+            const uint32_t pair = hashed[again].second;
+            const auto first = std::find_if(hashed.begin() + static_cast<std::ptrdiff_t>(run),
+                                            hashed.begin() + static_cast<std::ptrdiff_t>(again),
+                                            [&](const auto& other) { return pairs[other.second] == pairs[pair]; });
+            if (first->second != pair) find({lines[pair], pair, first->second, 0});
         }
     }
-    for (const auto& [category, where] : unknown) {
-        warnings.push_back({Diagnostic::Kind::Warning, where.firstLine, unknownCategoryWarning(category, where.pairs)});
+
+    if (categoryColumn) {
+        std::unordered_map<std::string_view, std::pair<uint32_t, size_t>> categories;  // its first pair, its pairs
+        for (uint32_t i = 0; i < pairs.size(); ++i)
+            ++categories.try_emplace(pairs[i].category, i, 0).first->second.second;
+        for (const auto& [name, category] : categories) {
+            if (!offeredCategory(name)) find({lines[category.first], category.first, 0, category.second});
+        }
     }
-    return warnings;
+
+    std::sort_heap(earliest.begin(), earliest.end(), byLine);
+    for (const Finding& f : earliest) {
+        const WordPair& pair = pairs[f.pair];
+        list.note(Diagnostic::Kind::Warning, f.line, [&] {
+            if (f.pairs > 0) return unknownCategoryWarning(pair.category, f.pairs);
+            return "the pair \"" + pair.english + " | " + pair.spanish + "\"" +
+                   (pair.category.empty() ? "" : " in \"" + pair.category + "\"") + " was given on line " +
+                   std::to_string(lines[f.given]) + " already; both are kept, so it comes up more often";
+        });
+    }
+    list.warnings += found - earliest.size();
 }
 
 }  // namespace vorlix::wordbase

@@ -11,16 +11,12 @@
 
 namespace vorlix::wordbase {
 
-// What the database takes but a learner may not have meant: a category the program does not
-// offer, said once at its first line, whose words show only under "All"; and a pair given twice
-// in one category. `lines[i]` is the line of `pairs[i]`. Categories are looked at only where the
-// list has a column for them: otherwise they are all one, given to the whole list.
-std::vector<Diagnostic> listWarnings(const std::vector<WordPair>& pairs, const std::vector<int>& lines,
-                                     bool categoryColumn);
-
-// The category the program offers that `name` stands for, in the program's own spelling, as the
-// program compares them (sameCategory: "kitchen" is Kitchen); none for any other name.
-std::optional<std::string_view> offeredCategory(std::string_view name);
+// Adds to `list`, after its other notes and in line order, what the database takes but a learner
+// may not have meant: a category the program does not offer, said once at its first line, whose
+// words show only under "All"; and a pair given twice in one category. `lines[i]` is the line of
+// `list.pairs[i]`. Categories are looked at only where the list has a column for them: otherwise
+// they are all one, given to the whole list.
+void addListWarnings(WordList& list, const std::vector<int>& lines, bool categoryColumn);
 
 // The category name the program offers that `name` most likely means: the same letters and
 // digits in any case and spacing, the caption the options dialog shows for it, or a slip of a

@@ -93,15 +93,19 @@ std::string helpText(const std::optional<std::string>& own)
            "\n"
            "LIST is one pair a line, as a spreadsheet saves it as CSV (separated by commas or by\n"
            "semicolons, whichever the first line uses) or as text separated by tabs, as Quizlet and\n"
-           "Anki export it. The columns are category, english and spanish, or english and spanish\n"
-           "alone, in that order unless a first line naming them gives another; every line has the\n"
-           "same columns. A field in double quotes may hold separators and line breaks, and a quote\n"
-           "written twice (\"\"). Anki's header lines (#separator:, #html:, #tags column: ...) are\n"
-           "followed; other lines starting with #, and empty lines, are passed over. The list is\n"
-           "UTF-8, or UTF-16 with a byte-order mark (\"Unicode text\"); any other is read as " +
+           "Anki export it, or typed by hand: \"rain - la lluvia\" (or \" = \", or an en dash). The\n"
+           "columns are category, english and spanish, or english and spanish alone, in that order\n"
+           "unless a first line naming them gives another, or with the category last where every\n"
+           "line ends in one; every line has the same columns, empty fields at its end not counted.\n"
+           "A field in double quotes may hold separators and line breaks, and a quote written twice\n"
+           "(\"\"). Lines starting with # at the head of the list are passed over, and Anki's header\n"
+           "lines among them followed (#separator:, #html:, #columns:, #tags column: ...). A\n"
+           "byte-order mark gives the character set: UTF-8, or UTF-16 (\"Unicode text\"). Without\n"
+           "one, a list that is UTF-8 throughout is UTF-8, and one with no UTF-8 at all is " +
            legacyCharacterSetName() +
            ",\n"
-           "as a spreadsheet's plain CSV is saved here, and the tool says so.\n"
+           "as a spreadsheet's plain CSV is saved here, and the tool says so; a list of both is\n"
+           "refused at its first line that is not UTF-8.\n"
            "\n"
            "A line with the wrong number of fields, an empty English or Spanish text, a text over 255\n"
            "characters or a file that is not text stops the build: each is told as LIST:LINE, nothing\n"
@@ -109,8 +113,9 @@ std::string helpText(const std::optional<std::string>& own)
            "given twice, are warned about; the pairs go into the database all the same. End Vorlix\n"
            "and start it again to see the new words.\n"
            "\n"
-           "The categories Vorlix offers, as a list names them, in any letter case; the words of any\n"
-           "other show only under \"All\":\n";
+           "The categories Vorlix offers, as a list names them, in any letter case, or by the names\n"
+           "its options dialog shows (Time, Organizational); the words of any other show only under\n"
+           "\"All\":\n";
 }
 
 // The names wrapped into indented lines of at most 80 columns.
@@ -182,7 +187,7 @@ int main(int argc, char** argv)
         } else if (arg == "--category" || arg.starts_with("--category=")) {
             const auto given = value("--category");
             if (!given) return usageError(teller, "--category needs a value");
-            const auto offered = wordbase::offeredCategory(*given);
+            const auto offered = offeredCategory(*given);
             if (!offered) {
                 const auto nearest = wordbase::nearestCategory(*given);
                 return usageError(teller, "\"" + *given + "\" is none of the 29 categories Vorlix offers" +

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <new>
 #include <set>
 
 #include "jet4_writer.h"
@@ -19,8 +20,6 @@ namespace {
 
 // Far beyond any word list (a million pairs take some 40 MB), and well within memory.
 constexpr qint64 kMaxListSize = 256 * 1024 * 1024;
-// Enough to see what is wrong with a list; the rest mostly follows from the same cause.
-constexpr size_t kShownNotes = 20;
 
 QString qtPath(const std::string& path)
 {
@@ -57,21 +56,19 @@ std::string fileBytes(const std::string& path)
     return bytes.toStdString();
 }
 
-// The notes of one kind, each on its line, at most kShownNotes of them.
+// The notes of one kind the list kept, each on its line, and how many more there are.
 std::vector<std::string> shownNotes(const std::string& path, const WordList& list, Diagnostic::Kind kind)
 {
+    const bool errors = kind == Diagnostic::Kind::Error;
     std::vector<std::string> lines;
-    size_t count = 0;
     for (const Diagnostic& note : list.notes) {
-        if (note.kind != kind) continue;
-        const char* name = kind == Diagnostic::Kind::Error ? "error" : "warning";
-        if (++count <= kShownNotes)
-            lines.push_back(path + ":" + std::to_string(note.line) + ": " + name + ": " + note.text);
+        if (note.kind == kind)
+            lines.push_back(path + ":" + std::to_string(note.line) + (errors ? ": error: " : ": warning: ") +
+                            note.text);
     }
-    if (count > kShownNotes) {
-        const char* more = kind == Diagnostic::Kind::Error ? " more errors" : " more warnings";
-        lines.push_back(path + ": " + std::to_string(count - kShownNotes) + more);
-    }
+    if (const size_t count = errors ? list.errors : list.warnings; count > lines.size())
+        lines.push_back(path + ": " + std::to_string(count - lines.size()) +
+                        (errors ? " more errors" : " more warnings"));
     return lines;
 }
 
@@ -94,12 +91,10 @@ void checkReplaceable(const std::string& wordsPath, const std::string& outPath)
 
 jet4::TextTable wordTable(const std::vector<WordPair>& pairs)
 {
-    jet4::TextTable table{u"word", {u"category", u"english", u"spanish"}, {}};
-    table.rows.reserve(pairs.size());
-    for (const WordPair& pair : pairs) {
-        table.rows.push_back({utf16(pair.category), utf16(pair.english), utf16(pair.spanish)});
-    }
-    return table;
+    return {u"word", {u"category", u"english", u"spanish"}, pairs.size(), [&pairs](size_t i) {
+                const WordPair& pair = pairs[i];
+                return std::vector<std::u16string>{utf16(pair.category), utf16(pair.english), utf16(pair.spanish)};
+            }};
 }
 
 void save(const std::string& outPath, const std::vector<jet4::Page>& pages)
@@ -120,7 +115,7 @@ void save(const std::string& outPath, const std::vector<jet4::Page>& pages)
 
 BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& outPath, const std::string& password,
                               const std::optional<std::string>& category)
-{
+try {
     const std::u16string key = checkedPassword(password);
     const WordList list = readWordList(fileBytes(wordsPath), category);
     const std::string characterSetNote =
@@ -138,6 +133,8 @@ BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& o
     std::vector<jet4::Page> pages;
     try {
         pages = jet4::buildDatabase(wordTable(list.pairs), key);
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception& e) {
         throw BuildError(outPath + ": " + e.what());
     }
@@ -150,6 +147,9 @@ BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& o
     }
     report.categories = categories.size();
     return report;
+} catch (const std::bad_alloc&) {
+    // Nothing is written before the whole database is in memory, so nothing was written.
+    throw BuildError(wordsPath + ": there is not enough memory to read this list and build its database");
 }
 
 void makeFolderFor(const std::string& outPath)

@@ -7,88 +7,31 @@
 #include <array>
 #include <utility>
 
-#include "ascii_text.h"
 #include "delimited_records.h"
-#include "html_text.h"
 #include "jet4_table.h"
 #include "list_header.h"
+#include "list_shape.h"
 #include "list_text.h"
 #include "list_warnings.h"
+#include "words/ascii_text.h"
+#include "words/categories.h"
 #include "words/jet/unicode.h"
 
 namespace vorlix::wordbase {
 namespace {
-
-enum Column : size_t { kCategory, kEnglish, kSpanish, kColumnCount };
-constexpr std::array<std::string_view, kColumnCount> kColumnNames = {"category", "english", "spanish"};
-// The column each field of a line holds, in field order: the list's shape.
-using Layout = std::vector<Column>;
-const Layout kThreeColumns = {kCategory, kEnglish, kSpanish};
-const Layout kTwoColumns = {kEnglish, kSpanish};
 
 bool isBlank(std::string_view text)
 {
     return trimmed(text).empty();
 }
 
-bool hasCategory(const Layout& layout)
-{
-    return std::find(layout.begin(), layout.end(), kCategory) != layout.end();
-}
-
-std::optional<Column> columnNamed(std::string_view field)
-{
-    const auto found = std::find(kColumnNames.begin(), kColumnNames.end(), asciiLower(trimmed(field)));
-    if (found == kColumnNames.end()) return std::nullopt;
-    return static_cast<Column>(found - kColumnNames.begin());
-}
-
-bool namesColumnsOnly(const std::vector<std::string>& fields)
-{
-    return std::all_of(fields.begin(), fields.end(),
-                       [](const std::string& field) { return columnNamed(field).has_value(); });
-}
-
-// The shape a header gives, or none when it names neither the three columns nor english and
-// spanish, each once.
-std::optional<Layout> headerLayout(const std::vector<std::string>& header)
-{
-    Layout layout;
-    for (const std::string& field : header) layout.push_back(*columnNamed(field));
-    std::vector<Column> named = layout;
-    std::sort(named.begin(), named.end());
-    if (named != kThreeColumns && named != kTwoColumns) return std::nullopt;
-    return layout;
-}
-
-std::string separatorName(char separator)
-{
-    switch (separator) {
-    case '\t': return "tabs";
-    case ';': return "semicolons";
-    case ',': return "commas";
-    default: return "'" + std::string(1, separator) + "'";
-    }
-}
-
-std::string fieldCountProblem(size_t found, char separator, const Layout& layout)
-{
-    std::string columns;
-    for (const Column column : layout) columns += (columns.empty() ? "" : ", ") + std::string(kColumnNames[column]);
-    std::string text = "expected " + std::to_string(layout.size()) + " fields (" + columns + ") separated by " +
-                       separatorName(separator) + ", found " + std::to_string(found);
-    if (found > layout.size() && (separator == ',' || separator == ';')) {
-        text += "; a text that holds " + std::string(separator == ';' ? "a semicolon" : "a comma") +
-                " belongs in double quotes";
-    }
-    return text;
-}
-
 // Empty when the text can be stored as it is.
 std::string textProblem(Column column, std::string_view text)
 {
-    const std::string name(kColumnNames[column]);
-    if (column != kCategory && isBlank(text)) return "the " + name + " text is empty; every pair needs both words";
+    const std::string name(columnName(column));
+    if (column != Column::Category && isBlank(text))
+        return "the " + name + " text is empty; every pair needs both words";
+    if (text.size() <= jet4::kMaxTextLength && !text.starts_with("\xEF\xBB\xBF")) return {};
     const std::u16string units = jet::utf16FromUtf8(text).value();  // the text is checked UTF-8 already
     if (units.size() > jet4::kMaxTextLength) {
         return "the " + name + " text has " + std::to_string(units.size()) +
@@ -100,95 +43,72 @@ std::string textProblem(Column column, std::string_view text)
     return {};
 }
 
-// A line's fields as they hold words: without the columns the header leaves out, HTML reduced to
-// its text.
-std::vector<std::string> wordFields(const std::vector<std::string>& fields, const ListHeader& header)
+// The pairs of the list's lines, in their order, and the errors of those that hold none; returns
+// the line of each pair.
+std::vector<int> readPairs(std::string_view text, const ListShape& shape, const std::optional<std::string>& category,
+                           WordList& list)
 {
-    std::vector<std::string> kept;
-    for (size_t field = 0; field < fields.size(); ++field) {
-        if (header.leftOut.contains(field)) continue;
-        kept.push_back(header.html ? textOfHtml(fields[field]) : fields[field]);
-    }
-    return kept;
-}
-
-}  // namespace
-
-bool WordList::hasErrors() const
-{
-    return std::any_of(notes.begin(), notes.end(),
-                       [](const Diagnostic& d) { return d.kind == Diagnostic::Kind::Error; });
-}
-
-WordList readWordList(std::string_view bytes, const std::optional<std::string>& category)
-{
-    WordList list;
-    const auto error = [&list](int line, std::string text) {
-        list.notes.push_back({Diagnostic::Kind::Error, line, std::move(text)});
-    };
-    ListText text;
-    try {
-        text = listText(bytes);
-    } catch (const NotText& e) {
-        error(e.line(), "the file " + std::string(e.what()));
-        return list;
-    }
-    list.legacyCharacterSet = text.legacyCharacterSet;
-
-    const ListHeader header = readListHeader(text.utf8);
-    const Records split = splitRecords(text.utf8, header.separator);
     std::vector<int> lines;
-    std::optional<Layout> layout;
-    bool first = true;
-    for (const Record& record : split.records) {
+    list.pairs.reserve(shape.fitting);
+    lines.reserve(shape.fitting);
+    RecordReader reader(text, shape.separator);
+    Record record;
+    std::vector<std::string> fields;
+    while (reader.next(record)) {
         if (!record.quoteProblem.empty()) {
-            error(record.line, record.quoteProblem);
-            first = false;
+            list.note(Diagnostic::Kind::Error, record.line, [&] { return record.quoteProblem; });
             continue;
         }
-        const std::vector<std::string> fields = wordFields(record.fields, header);
+        takeWordFields(record, shape, fields);
         if (std::all_of(fields.begin(), fields.end(), isBlank)) continue;
-        const bool named = std::exchange(first, false) && namesColumnsOnly(fields);
-        if (named) {
-            layout = headerLayout(fields);
-            if (!layout) {
-                error(record.line,
-                      "a header line names the columns category, english and spanish, or english and spanish, "
-                      "each once");
-                continue;
-            }
-        } else if (!layout) {
-            layout = fields.size() == kTwoColumns.size() ? kTwoColumns : kThreeColumns;
-        }
-        if (category && hasCategory(*layout)) {
-            error(record.line,
-                  "--category is for a list of two columns, english and spanish; this one has a category column");
-            return list;
-        }
-        if (named) continue;
-        if (fields.size() != layout->size()) {
-            error(record.line, fieldCountProblem(fields.size(), split.separator, *layout));
+        if (shape.firstLineNames && record.line == shape.firstLine) continue;
+        if (fields.size() != shape.layout.size()) {
+            list.note(Diagnostic::Kind::Error, record.line, [&] { return fieldCountProblem(fields, shape); });
             continue;
         }
         WordPair pair{category.value_or(std::string()), {}, {}};
-        const std::array<std::string*, kColumnCount> columns = {&pair.category, &pair.english, &pair.spanish};
+        const std::array<std::string*, 3> columns = {&pair.category, &pair.english, &pair.spanish};
         bool stored = true;
         for (size_t field = 0; field < fields.size(); ++field) {
-            const Column column = (*layout)[field];
-            const std::string problem = textProblem(column, fields[field]);
-            if (!problem.empty()) error(record.line, problem);
+            const Column column = shape.layout[field];
+            std::string problem = textProblem(column, fields[field]);
             stored = stored && problem.empty();
-            *columns[column] = fields[field];
+            if (!problem.empty()) list.note(Diagnostic::Kind::Error, record.line, [&] { return std::move(problem); });
+            *columns[static_cast<size_t>(column)] = std::move(fields[field]);
         }
         if (!stored) continue;
         if (const auto offered = offeredCategory(pair.category)) pair.category = *offered;
         list.pairs.push_back(std::move(pair));
         lines.push_back(record.line);
     }
+    return lines;
+}
 
-    const bool categoryColumn = !layout || hasCategory(*layout);
-    for (Diagnostic& warning : listWarnings(list.pairs, lines, categoryColumn))
-        list.notes.push_back(std::move(warning));
+}  // namespace
+
+WordList readWordList(std::string bytes, const std::optional<std::string>& category)
+{
+    WordList list;
+    ListText text;
+    try {
+        text = listText(std::move(bytes));
+    } catch (const NotText& e) {
+        list.note(Diagnostic::Kind::Error, e.line(), [&e] { return "the file " + std::string(e.what()); });
+        return list;
+    }
+    list.legacyCharacterSet = text.legacyCharacterSet;
+
+    const ListShape shape = listShape(text.utf8, readListHeader(text.utf8));
+    if (shape.note) list.note(shape.note->kind, shape.note->line, [&shape] { return shape.note->text; });
+    if (list.hasErrors()) return list;
+    if (category && hasCategory(shape.layout)) {
+        list.note(Diagnostic::Kind::Error, shape.firstLine, [] {
+            return "--category is for a list of two columns, english and spanish; this one has a category column";
+        });
+        return list;
+    }
+    const std::vector<int> lines = readPairs(text.utf8, shape, category, list);
+    addListWarnings(list, lines, shape.layout.empty() || hasCategory(shape.layout));
     std::stable_sort(list.notes.begin(), list.notes.end(),
                      [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
     return list;

@@ -30,24 +30,39 @@ struct Diagnostic {
     bool operator==(const Diagnostic&) const = default;
 };
 
+// Enough to see what is wrong with a list; the rest mostly follows from the same cause, so it is
+// only counted, and a list of a million bad lines costs no more memory than a good one.
+inline constexpr size_t kKeptNotes = 20;
+
 struct WordList {
-    std::vector<WordPair> pairs;    // in the list's order
-    std::vector<Diagnostic> notes;  // in line order
-    // The character set the list was read in when it is no Unicode text, else empty (list_text.h).
+    std::vector<WordPair> pairs;  // in the list's order
+    // The first kKeptNotes errors and the first kKeptNotes warnings, in line order.
+    std::vector<Diagnostic> notes;
+    size_t errors = 0;  // all of them, kept or not
+    size_t warnings = 0;
+    // The character set the list was read in when it is no Unicode text (list_text.h), else empty.
     std::string legacyCharacterSet;
-    bool hasErrors() const;
+
+    bool hasErrors() const { return errors > 0; }
+    // Counts a note, and keeps it, in the words `text()` gives, while fewer of its kind are kept.
+    template <typename Text>
+    void note(Diagnostic::Kind kind, int line, Text text)
+    {
+        size_t& count = kind == Diagnostic::Kind::Error ? errors : warnings;
+        if (++count <= kKeptNotes) notes.push_back({kind, line, text()});
+    }
 };
 
 // Reads a whole word list as a spreadsheet, an editor or a flash-card program saved it (see
-// list_text.h, list_header.h and delimited_records.h). One pair a line, in one of two shapes that
-// the whole list keeps: the columns category, english and spanish, or english and spanish alone,
-// in that order or in the order a first line naming them gives. The pairs of a list of two
-// columns take `category`, the program's own spelling of one it offers, or none. A category the
-// program offers is stored in its own spelling, however the list writes it (sameCategory).
-// Lines whose fields are all blank are passed over. English and Spanish must not be blank; every
-// text must fit Jet's TEXT(255), counted in UTF-16 units, and must not start with U+FEFF, which
-// Jet4 readers take for their compression mark. Categories the program does not offer, and pairs
-// given twice, are warned about (list_warnings.h).
-WordList readWordList(std::string_view bytes, const std::optional<std::string>& category = std::nullopt);
+// list_text.h, list_header.h, list_shape.h and delimited_records.h). One pair a line, in one of
+// two shapes that the whole list keeps: the columns category, english and spanish, or english
+// and spanish alone, in that order or in the order a first line naming them gives. The pairs of
+// a list of two columns take `category`, the program's own spelling of one it offers, or none.
+// A category the program offers is stored in its own spelling, however the list writes it
+// (offeredCategory). Lines whose fields are all blank are passed over. English and Spanish must
+// not be blank; every text must fit Jet's TEXT(255), counted in UTF-16 units, and must not start
+// with U+FEFF, which Jet4 readers take for their compression mark. Categories the program does not
+// offer, and pairs given twice, are warned about (list_warnings.h).
+WordList readWordList(std::string bytes, const std::optional<std::string>& category = std::nullopt);
 
 }  // namespace vorlix::wordbase

@@ -232,7 +232,7 @@ private slots:
         QTemporaryDir dir;
         Pairs pairs;
         for (int i = 0; i < 60000; ++i) {
-            pairs.push_back({i % 2 ? "Weather" : "Time", "word number " + std::to_string(i),
+            pairs.push_back({i % 2 ? "Weather" : "tempTime", "word number " + std::to_string(i),
                              "palabra número " + std::to_string(i)});
         }
         const QString out = build(dir, pairs);
@@ -342,31 +342,40 @@ private slots:
         QTest::newRow("UTF-16 big-endian, lines ending in CR alone")
             << utf16("Weather\train\tla lluvia\rWeather\tsnow\tla nieve\r", QSysInfo::BigEndian)
             << Pairs{{"Weather", "rain", "la lluvia"}, {"Weather", "snow", "la nieve"}} << QStringList();
-        QTest::newRow("tab-separated as before: comments, blank lines, blanks and quotes kept")
+        QTest::newRow("tab-separated as before: comments at the head, blank lines, blanks and quotes kept")
             << QByteArray(
-                   "\xEF\xBB\xBF# bundled words\r\n\r\n\nWeather\train\tla lluvia\r\n#Weather\tcommented\tout\n"
+                   "\xEF\xBB\xBF# bundled words\r\n\r\n\nWeather\train\tla lluvia\r\n#Weather\tnot a comment\there\n"
                    " Weather \t spaced \t kept \nWeather\tsay \"hi\"\tdi \"hola\"\n\t\t\ntempTime\tday\tel día")
             << Pairs{{"Weather", "rain", "la lluvia"},
+                     {"#Weather", "not a comment", "here"},
                      {" Weather ", " spaced ", " kept "},
                      {"Weather", "say \"hi\"", "di \"hola\""},
                      {"tempTime", "day", "el día"}}
-            << QStringList{"6: " + unknown(" Weather ", "Weather")};
-        QTest::newRow("categories the program does not offer, a pair twice")
+            << QStringList{"5: " + unknown("#Weather", "Weather"), "6: " + unknown(" Weather ", "Weather")};
+        QTest::newRow("the dialog's captions, categories the program does not offer, a pair twice")
             << QByteArray(
                    "weather,rain,la lluvia\nOrganizational,manager,el gerente\nTime,day,el día\n"
                    "Food,bread,el pan\nFood,milk,la leche\n,cat,el gato\nWeather,snow,la nieve\n"
-                   "WEATHER,snow,la nieve\n")
-            << Pairs{{"Weather", "rain", "la lluvia"}, {"Organizational", "manager", "el gerente"},
-                     {"Time", "day", "el día"},        {"Food", "bread", "el pan"},
-                     {"Food", "milk", "la leche"},     {"", "cat", "el gato"},
-                     {"Weather", "snow", "la nieve"},  {"Weather", "snow", "la nieve"}}
-            << QStringList{"2: " + unknown("Organizational", "Organizational chart"),
-                           "3: " + unknown("Time", "tempTime"),
-                           "4: warning: \"Food\" is none of the 29 categories the program offers, so its 2 pairs "
-                           "show only under \"All\"",
-                           "6: warning: the pair here has no category, so it shows only under \"All\"",
-                           "8: warning: the pair \"snow | la nieve\" in \"Weather\" was given on line 7 already; both "
-                           "are kept, so it comes up more often"};
+                   "WEATHER,snow,la nieve\nElectronics & Computers,mouse,el ratón\nentertainment&fashion,hat,el "
+                   "sombrero\nOrganisational,boss,el jefe\n")
+            << Pairs{{"Weather", "rain", "la lluvia"},
+                     {"Organizational chart", "manager", "el gerente"},
+                     {"tempTime", "day", "el día"},
+                     {"Food", "bread", "el pan"},
+                     {"Food", "milk", "la leche"},
+                     {"", "cat", "el gato"},
+                     {"Weather", "snow", "la nieve"},
+                     {"Weather", "snow", "la nieve"},
+                     {"Electronics& Computers", "mouse", "el ratón"},
+                     {"Entertainment& Fashion", "hat", "el sombrero"},
+                     {"Organisational", "boss", "el jefe"}}
+            << QStringList{
+                   "4: warning: \"Food\" is none of the 29 categories the program offers, so its 2 pairs "
+                   "show only under \"All\"",
+                   "6: warning: the pair here has no category, so it shows only under \"All\"",
+                   "8: warning: the pair \"snow | la nieve\" in \"Weather\" was given on line 7 already; both "
+                   "are kept, so it comes up more often",
+                   "11: " + unknown("Organisational", "Organizational chart")};
         QTest::newRow("a comma outside quotes")
             << QByteArray("Weather,rain,la lluvia\nWeather,rain, heavy,la lluvia fuerte\n")
             << Pairs{{"Weather", "rain", "la lluvia"}}
@@ -425,12 +434,72 @@ private slots:
             << QStringList{
                    "2: error: the file is not valid UTF-16 text; save the list again, as CSV UTF-8 or as "
                    "Unicode text"};
+        const QString notUtf8Here =
+            "error: the file is UTF-8 text, but this line is not, so its letters would be garbled; type them again, "
+            "or save the list with the character set UTF-8 (Excel: \"CSV UTF-8\", LibreOffice: \"Unicode (UTF-8)\")";
+        QTest::newRow("UTF-8 with a stray byte: refused at its line, not read as Windows-1252")
+            << QByteArray(
+                   "Kitchen,pineapple,la pi\xC3\xB1"
+                   "a\r\nKitchen,spoon,la cuchara peque\xF1"
+                   "a\r\n")
+            << Pairs{} << QStringList{"2: " + notUtf8Here};
+        QTest::newRow("a byte-order mark says UTF-8, a byte is not")
+            << QByteArray("\xEF\xBB\xBFWeather,rain,la lluvia\rKitchen,spoon,cuchar\xE1") << Pairs{}
+            << QStringList{"2: " + notUtf8Here};
+        QTest::newRow("the category last on every line, and no header")
+            << QByteArray("rain,la lluvia,Weather\nspoon,la cuchara,kitchen\nday,el día,Time\n")
+            << Pairs{{"Weather", "rain", "la lluvia"},
+                     {"Kitchen", "spoon", "la cuchara"},
+                     {"tempTime", "day", "el día"}}
+            << QStringList{
+                   "1: warning: every line ends in a category the program offers and starts with none, so the "
+                   "columns are read as english, spanish, category"};
+        QTest::newRow("a category word last, but the first column names one: in order")
+            << QByteArray("Sales,sale,la venta\nrain,la lluvia,Weather\n")
+            << Pairs{{"Sales", "sale", "la venta"}, {"rain", "la lluvia", "Weather"}}
+            << QStringList{"2: " + unknown("rain", "")};
+        QTest::newRow("Anki's HTML as Anki shows it")
+            << QByteArray(
+                   "#separator:tab\n#html:true\ngrater<br>[sound:grater.mp3]<div><img src=\"grater.jpg\"></div>\tel "
+                   "rallador\nfrying pan\tla sart&eacute;n &Ntilde;&#x1F373;\n<!-- x > y -->dog\t<a title=\"x > "
+                   "y\">el perro</a>\n<table><tr><td>one</td><td>two</td></tr></table>\t\"uno <\ndos\"\n")
+            << Pairs{{"", "grater", "el rallador"},
+                     {"", "frying pan", "la sartén Ñ🍳"},
+                     {"", "dog", "el perro"},
+                     {"", "one two", "uno < dos"}}
+            << QStringList();
+        QTest::newRow("Anki's #columns:, note ids that start with '#'")
+            << QByteArray(
+                   "#separator:tab\n#guid column:1\n#tags column:4\n#columns:id\tes\ten\ttags\n\"#a1\"\tla "
+                   "lluvia\train\tweather\n#b2\tel sol\tsun\t\n")
+            << Pairs{{"", "rain", "la lluvia"}, {"", "sun", "el sol"}} << QStringList();
+        QTest::newRow("Anki's #columns: in blanks, a tags column it names alone")
+            << QByteArray("#separator:tab\n#columns:front back tags\nrain\tla lluvia\tweather\n")
+            << Pairs{{"", "rain", "la lluvia"}} << QStringList();
+        QTest::newRow("typed by hand") << QByteArray("rain - la lluvia\nthe sun  -  el sol\nwell-known - conocido\n")
+                                       << Pairs{{"", "rain", "la lluvia"},
+                                                {"", "the sun", "el sol"},
+                                                {"", "well-known", "conocido"}}
+                                       << QStringList();
+        QTest::newRow("typed by hand, a line without its dash")
+            << QByteArray("rain \u2013 la lluvia\nsun el sol\n") << Pairs{{"", "rain", "la lluvia"}}
+            << QStringList{"2: " + fields("english, spanish", "\" \u2013 \"", 1)};
+        QTest::newRow("Excel's columns to the right, empty or not")
+            << QByteArray("category;english;spanish;;\r\nKitchen;girl;la niña;;\r\nKitchen;cat;el gato;;note\r\n")
+            << Pairs{{"Kitchen", "girl", "la niña"}}
+            << QStringList{"3: " + fields("category, english, spanish", "semicolons", 5) +
+                           "; \"note\" stands in a column after the spanish one: delete it there"};
+        QTest::newRow("'#' starts a word after the head")
+            << QByteArray("rain,la lluvia\n\"#1 hit\",éxito\n#2,dos\n")
+            << Pairs{{"", "rain", "la lluvia"}, {"", "#1 hit", "éxito"}, {"", "#2", "dos"}} << QStringList();
     }
     void readsListsAsSpreadsheetsAndEditorsSaveThem()
     {
         QFETCH(QByteArray, list);
         QFETCH(Pairs, pairs);
         QFETCH(QStringList, notes);
+        if (const QString seeds = qEnvironmentVariable("VORLIX_WORD_LIST_SEEDS"); !seeds.isEmpty())
+            QVERIFY(writeFile(seeds + "/" + QString::number(qHash(list), 16), list));  // fuzz/run.sh's start
         const WordList read = vorlix::wordbase::readWordList(list.toStdString());
         QStringList said;
         for (const Diagnostic& d : read.notes) {
@@ -441,6 +510,30 @@ private slots:
             said.prepend("read as " + QString::fromStdString(read.legacyCharacterSet));
         QCOMPARE(said, notes);
         QCOMPARE(read.pairs, pairs);
+    }
+
+    // Of a thousand bad lines or repeated pairs, the notes shown are kept and the rest counted.
+    void notesBeyondThoseShownAreCounted_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("lastKept");
+        QTest::addColumn<QString>("more");
+        QTest::newRow("a line of two fields") << QByteArray("Weather\train\n") << 21 << "980 more errors";
+        QTest::newRow("a pair given again") << QByteArray("Weather\train\tla lluvia\n") << 22 << "979 more warnings";
+    }
+    void notesBeyondThoseShownAreCounted()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, lastKept);
+        QFETCH(QString, more);
+        const QByteArray list = "Weather\tsun\tel sol\n" + line.repeated(1000);
+        const WordList read = vorlix::wordbase::readWordList(list.toStdString());
+        QCOMPARE(read.notes.size(), size_t(20));
+        QCOMPARE(read.notes.back().line, lastKept);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("words.tsv"), list));
+        const Run built = run(kWordbase, {dir.filePath("words.tsv"), dir.filePath("out.mdb")});
+        QVERIFY2(built.err.contains(dir.filePath("words.tsv") + ": " + more + "\n"), qPrintable(built.err));
     }
 
     void passwordDecodesBack_data()
@@ -514,10 +607,10 @@ private slots:
         QCOMPARE(run(kWordbase, {}).exitCode, 2);
         QCOMPARE(run(kWordbase, {"--password"}).exitCode, 2);
         QCOMPARE(run(kWordbase, {"--verbose", "a.tsv", "b.mdb"}).exitCode, 2);
-        const Run unknown = run(kWordbase, {"--category", "Time", "a.tsv", "b.mdb"});
+        const Run unknown = run(kWordbase, {"--category", "Wether", "a.tsv", "b.mdb"});
         QCOMPARE(unknown.exitCode, 2);
         QVERIFY2(
-            unknown.err.contains("\"Time\" is none of the 29 categories Vorlix offers; did you mean \"tempTime\"?"),
+            unknown.err.contains("\"Wether\" is none of the 29 categories Vorlix offers; did you mean \"Weather\"?"),
             qPrintable(unknown.err));
 
         QTemporaryDir dir;
@@ -584,6 +677,8 @@ private slots:
         QTest::newRow("Anki") << anki << QStringList() << QString();
         QTest::newRow("Quizlet, a category named") << quizlet << QStringList{"--category", "weather"} << "Weather";
         QTest::newRow("Anki, a category named") << anki << QStringList{"--category=Weather"} << "Weather";
+        QTest::newRow("Quizlet, the dialog's caption named")
+            << quizlet << QStringList{"--category", "time"} << "tempTime";
     }
     void flashCardExportsBecomeDatabases()
     {
@@ -696,6 +791,27 @@ private slots:
         const QString block = manual.section("\n.SH CATEGORIES\n", 1).section("\n.nf\n", 1).section("\n.fi\n", 0, 0);
         const QStringList inManual = block.split('\n');
         QCOMPARE(inManual, offered);
+    }
+
+    // A list too large for the memory at hand once ended the tool with std::bad_alloc.
+    void runningOutOfMemoryWritesNothing()
+    {
+#if defined(_WIN32) || defined(__SANITIZE_ADDRESS__)
+        QSKIP("needs a shell's address-space limit, which AddressSanitizer's shadow memory exceeds");
+#endif
+        QTemporaryDir dir;
+        const QString list = dir.filePath("words.tsv");
+        const QString out = dir.filePath("out.mdb");
+        QByteArray text;
+        for (int i = 0; text.size() < 40'000'000; ++i) text += "Weather\tword " + QByteArray::number(i) + "\tpalabra\n";
+        QVERIFY(writeFile(list, text));
+        const Run result =
+            run("/bin/sh", {"-c", "ulimit -v 120000 && exec \"$0\" \"$1\" \"$2\"", kWordbase, list, out});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.startsWith(list + ": there is not enough memory") &&
+                     result.err.contains("nothing was written to " + out),
+                 qPrintable(result.err));
+        QCOMPARE(filesIn(dir), QStringList{"words.tsv"});
     }
 
     void unwritableOutputIsReported()
