@@ -140,7 +140,83 @@ read -r _ _ _ left top right bottom < <(word_window) || fail "no word window wit
 read -r fit_w fit_h < <(wine "$VORLIX_BIN_DIR/fit_probe.exe" "girl  |  la niña" | tr -d '\r')
 check "the program shows them, \"la niña\" intact, under Weather" \
   test $((right - left)) -eq "$fit_w" -a $((bottom - top)) -eq "$fit_h"
-program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9
+
+# give_list FILE: FILE dropped on wordbase.exe, as the first list was.
+give_list() { wine start /unix "$installed/wordbase.exe" "$(winepath -w "$1")"; }
+# words_held: the fields of the learner's words, a line each, as the word reader gives them.
+words_held() {
+  printf ';pwd=\n' | wine "$installed/vorlix-words.exe" "$(winepath -w "$own_database")" "select * from word " |
+    tr '\0' '\n'
+}
+
+# A list of 81 lines the tool cannot take, given while the word window is on top: its outcome is a
+# window that fits the screen above the word window, the lines scrolling in a box of their own,
+# its last line and its button in sight.
+bad="$work/bad lines.csv"
+{
+  printf 'category;english;spanish\r\n'
+  for n in $(seq 81); do printf 'Kitchen;;la ni\xf1a %d\r\n' "$n"; done
+} >"$bad"
+cp "$own_database" "$work/own.ocx"
+give_list "$bad"
+[ -n "$(dialog_text "nothing was written")" ] || fail "no window tells what became of a list of bad lines"
+layout="$(probe layout "nothing was written")"
+read -r _ outcome_box box_left box_top box_right box_bottom <<<"$(grep '^dialog ' <<<"$layout")"
+read -r _ work_left work_top work_right work_bottom <<<"$(grep '^work ' <<<"$layout")"
+echo "the outcome of 81 bad lines: $((box_right - box_left)) x $((box_bottom - box_top)) at $box_left,$box_top"
+check "the outcome of 81 bad lines fits the screen" test "$box_left" -ge "$work_left" -a "$box_top" -ge "$work_top" \
+  -a "$box_right" -le "$work_right" -a "$box_bottom" -le "$work_bottom"
+check "and would fit one of 1024 x 768 with its task bar" \
+  test $((box_right - box_left)) -le 1024 -a $((box_bottom - box_top)) -le 728
+check "above the word window" grep -qx 'above-program 1' <<<"$layout"
+scrolls=0 inside=1
+while read -r kind class style l t r b; do
+  [ "$kind" = child ] || continue
+  [ "$class" = Edit ] && (( 0x$style & 0x200000 )) && scrolls=1  # WS_VSCROLL
+  (( l >= box_left && t >= box_top && r <= box_right && b <= box_bottom )) || inside=0
+done <<<"$layout"
+check "its lines scroll" test "$scrolls" = 1
+check "its last line and its button lie within it" test "$inside" = 1
+probe press "$outcome_box" OK
+check "nothing was written" cmp -s "$work/own.ocx" "$own_database"
+
+# A second list from the desktop asks whether to add it to the words there or to replace them;
+# "Add" keeps the first list's words.
+quizlet="$work/quizlet set.txt"
+printf 'sun\tel sol\nrain\tla lluvia\n' >"$quizlet"
+give_list "$quizlet"
+[ -n "$(dialog_text "Add the words of quizlet set.txt")" ] || fail "a second list does not ask add or replace"
+read -r question _ <<<"$(probe message "Add the words of")"
+probe press "$question" Add
+outcome="$(dialog_text "were added to")"
+read -r outcome_box _ <<<"$(probe message "were added to")"
+probe press "$outcome_box" OK
+check "the outcome says how many pairs were added" \
+  bash -c "[[ \"\$1\" == *\"2 pairs were added to $own_database_windows, which now holds 4 pairs\"* ]]" _ "$outcome"
+held="$(words_held)"
+check "the first list's words stay" grep -qx 'la niña' <<<"$held"
+check "beside the second's" grep -qx 'el sol' <<<"$held"
+
+# "Replace" keeps the words it replaces, byte for byte, under the installer's series of names.
+cp "$own_database" "$work/added.ocx"
+give_list "$list"
+[ -n "$(dialog_text "Add the words of")" ] || fail "a third list does not ask add or replace"
+read -r question _ <<<"$(probe message "Add the words of")"
+probe press "$question" Replace
+outcome="$(dialog_text "went into")"
+read -r outcome_box _ <<<"$(probe message "went into")"
+probe press "$outcome_box" OK
+check "the outcome names the copy of the words replaced" \
+  bash -c "[[ \"\$1\" == *\"kept in ${own_database_windows%reg.ocx}reg-previous.ocx\"* ]]" _ "$outcome"
+check "which are those words" cmp -s "$work/added.ocx" "$own_words/reg-previous.ocx"
+
+# Started from the Start menu, the tool asks for a list among the learner's documents.
+(cd "$installed" && wine start /unix "$installed/wordbase.exe")
+check "the open-file dialog starts among the documents" \
+  bash -c "[[ \"\$1\" == *\$'Look &in:\n\nDocuments\n'* ]]" _ "$(dialog_text "Look &in:")"
+read -r chooser _ <<<"$(probe message "Look &in:")"
+probe answer "$chooser" 2
+program_processes '(vorlix(-words)?|wordbase)\.exe' | xargs -r kill -9
 cp "$own_database" "$work/own.ocx"
 
 install

@@ -16,6 +16,12 @@
 //                                 installer's page) that holds TEXT, one a paragraph, in UTF-8
 //   window_probe answer HWND ID   chooses the button ID of a dialog (4: a message box's Retry,
 //                                 1: an installer page's Next), whichever window has the keyboard
+//   window_probe press HWND TEXT  chooses the button of a dialog whose caption is TEXT ("&" left out)
+//   window_probe layout TEXT      of a shown dialog that holds TEXT: "dialog HWND L T R B", "work L T
+//                                 R B" (its screen's work area), "above-program 1" when it stands
+//                                 above every window of a vorlix.exe (else 0), then "child CLASS
+//                                 STYLE L T R B" a visible control (screen coordinates, hex style)
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,12 +69,23 @@ struct MessageSearch {
     bool found = false;
 };
 
+// The text of a window of any process: GetWindowText gives only captions across processes.
+std::wstring textOf(HWND window)
+{
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
+                        &copied);
+    text.resize(std::min<size_t>(copied, length));
+    return text;
+}
+
 BOOL CALLBACK holdsText(HWND child, LPARAM search)
 {
     auto* wanted = reinterpret_cast<MessageSearch*>(search);
-    wchar_t text[512] = {};
-    GetWindowTextW(child, text, 512);
-    wanted->found = std::wcsstr(text, wanted->text) != nullptr;
+    wanted->found = textOf(child).find(wanted->text) != std::wstring::npos;
     return !wanted->found;
 }
 
@@ -89,10 +106,8 @@ BOOL CALLBACK printMessageBox(HWND window, LPARAM text)
 
 BOOL CALLBACK collectText(HWND child, LPARAM texts)
 {
-    wchar_t text[4096] = {};
-    if (IsWindowVisible(child) && GetWindowTextW(child, text, 4096) > 0) {
-        *reinterpret_cast<std::wstring*>(texts) += std::wstring(text) + L"\n\n";
-    }
+    const std::wstring text = IsWindowVisible(child) ? textOf(child) : std::wstring();
+    if (!text.empty()) *reinterpret_cast<std::wstring*>(texts) += text + L"\n\n";
     return TRUE;
 }
 
@@ -110,6 +125,73 @@ BOOL CALLBACK printDialogTexts(HWND window, LPARAM text)
     WideCharToMultiByte(CP_UTF8, 0, texts.data(), length, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     return TRUE;
+}
+
+// The first shown dialog, of any program, that holds `text`.
+HWND dialogHolding(const wchar_t* text)
+{
+    struct Search {
+        const wchar_t* text;
+        HWND dialog = nullptr;
+    } search{text};
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(found);
+            char className[64] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (!IsWindowVisible(window) || std::strcmp(className, "#32770") != 0) return TRUE;
+            MessageSearch inside{s->text};
+            EnumChildWindows(window, holdsText, reinterpret_cast<LPARAM>(&inside));
+            if (inside.found) s->dialog = window;
+            return !inside.found;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.dialog;
+}
+
+void printRect(const char* what, const RECT& r)
+{
+    std::printf("%s %ld %ld %ld %ld\n", what, r.left, r.top, r.right, r.bottom);
+}
+
+void printLayout(HWND dialog)
+{
+    RECT r{};
+    GetWindowRect(dialog, &r);
+    std::printf("dialog %llx ", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(dialog)));
+    printRect("", r);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+    printRect("work", monitor.rcWork);
+    // EnumWindows goes from the top of the stacking order down.
+    struct Order {
+        HWND dialog;
+        bool seen = false, above = true;
+    } order{dialog};
+    EnumWindows(
+        [](HWND window, LPARAM state) -> BOOL {
+            auto* o = reinterpret_cast<Order*>(state);
+            if (window == o->dialog) o->seen = true;
+            if (!o->seen && IsWindowVisible(window) && ofTheProgram(window)) o->above = false;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&order));
+    std::printf("above-program %d\n", order.above ? 1 : 0);
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM) -> BOOL {
+            if (!IsWindowVisible(child)) return TRUE;
+            char className[64] = {};
+            GetClassNameA(child, className, sizeof className);
+            RECT c{};
+            GetWindowRect(child, &c);
+            std::printf("child %s %lx %ld %ld %ld %ld\n", className,
+                        static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_STYLE)), c.left, c.top, c.right,
+                        c.bottom);
+            return TRUE;
+        },
+        0);
 }
 
 void printColour(COLORREF c)
@@ -142,10 +224,23 @@ int main(int argc, char* argv[])
     } else if (argc == 4 && std::strcmp(argv[1], "answer") == 0) {
         const auto box = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[2], nullptr, 16)));
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(std::atoi(argv[3]), BN_CLICKED), 0);
+    } else if (argc == 4 && std::strcmp(argv[1], "press") == 0) {
+        const auto box = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[2], nullptr, 16)));
+        wchar_t caption[256] = {};
+        MultiByteToWideChar(CP_UTF8, 0, argv[3], -1, caption, 255);
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            std::wstring text = textOf(child);
+            std::erase(text, L'&');
+            if (text == caption) PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), 0);
+        }
+    } else if (argc == 3 && std::strcmp(argv[1], "layout") == 0) {
+        wchar_t text[256] = {};
+        MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, text, 255);
+        if (HWND dialog = dialogHolding(text)) printLayout(dialog);
     } else {
         std::fprintf(stderr,
                      "usage: window_probe windows | foreground | pixel X Y | desktop-colour | message TEXT | "
-                     "texts TEXT | answer HWND ID\n");
+                     "texts TEXT | answer HWND ID | press HWND TEXT | layout TEXT\n");
         return 2;
     }
     return 0;
