@@ -315,9 +315,10 @@ void tellNotes(Teller& teller, const wordbase::CheckedList& list)
 int tellBuilt(Teller& teller, const Request& request, const wordbase::BuildReport& report)
 {
     if (!report.written()) {
-        teller.conclude("All " + counted(report.listPairs, "pair", "pairs") + " of " + request.list + " are in " +
-                            request.out + " already; nothing was written\n",
-                        Tone::Information);
+        const std::string listed = report.listPairs == 1 ? "The one pair of " + request.list + " is"
+                                                         : "All " + counted(report.listPairs, "pair", "pairs") +
+                                                               " of " + request.list + " are";
+        teller.conclude(listed + " in " + request.out + " already; nothing was written\n", Tone::Information);
         return 0;
     }
     std::string told = summary(request, report);
@@ -362,9 +363,11 @@ int main(int argc, char** argv)
     std::string advice = " Correct the list, save it, and give it to " + kName + " again.";
     try {
         const wordbase::CheckedList list = wordbase::readCheckedList(request.list, request.category);
+        if (!list.pairs.empty()) {
+            if (const auto ended = chooseAddOrReplace(request, teller)) return *ended;
+        }
         tellNotes(teller, list);
         if (list.pairs.empty()) return tellNoPairs(teller, request);
-        if (const auto ended = chooseAddOrReplace(request, teller)) return *ended;
 
         advice = teller.desktop() ? " Give it the list again and choose Replace"
                                   : " To have the list's words instead, leave out --add";
