@@ -30,10 +30,8 @@ check "it shows the first word, \"$line\" (${w}x${h} vs ${fw}x${fh})" test "$w" 
 check "it runs on" kill -0 "$vorlix_pid"
 
 # The builder, among the system's commands, reads the words it adds to with the program's reader.
-printf 'Weather,rain,la lluvia\n' >"$work/first.csv"
-printf 'Kitchen,spoon,la cuchara\n' >"$work/second.csv"
+printf 'Weather,rain,la lluvia\n' >"$work/first.csv" && printf 'Kitchen,spoon,la cuchara\n' >"$work/second.csv"
 XDG_DATA_HOME="$work/data" "$root/usr/bin/vorlix-wordbase" "$work/first.csv" >/dev/null
 XDG_DATA_HOME="$work/data" "$root/usr/bin/vorlix-wordbase" --add "$work/second.csv" >/dev/null
-check "the installed builder adds a list to the learner's words" \
-  test "$(mdb-count "$work/data/vorlix/reg.ocx" word)" = 2
+check "the installed builder adds a list to the learner's words" test "$(mdb-count "$work/data/vorlix/reg.ocx" word)" = 2
 echo "all checks passed"

@@ -143,15 +143,21 @@ check "the program shows them, \"la niña\" intact, under Weather" \
 
 # give_list FILE: FILE dropped on wordbase.exe, as the first list was.
 give_list() { wine start /unix "$installed/wordbase.exe" "$(winepath -w "$1")"; }
+# choose ANSWER: Add or Replace, once the tool asks which.
+choose() {
+  [ -n "$(dialog_text "Add the words of")" ] || fail "a list given again does not ask add or replace"
+  read -r box _ <<<"$(probe message "Add the words of")" && probe press "$box" "$1"
+}
+# outcome_of TEXT: the texts of the tool's window that holds TEXT, which is then closed.
+outcome_of() { dialog_text "$1" && read -r box _ <<<"$(probe message "$1")" && probe press "$box" OK; }
 # words_held: the fields of the learner's words, a line each, as the word reader gives them.
 words_held() {
   printf ';pwd=\n' | wine "$installed/vorlix-words.exe" "$(winepath -w "$own_database")" "select * from word " |
     tr '\0' '\n'
 }
 
-# A list of 81 lines the tool cannot take, given while the word window is on top: its outcome is a
-# window that fits the screen above the word window, the lines scrolling in a box of their own,
-# its last line and its button in sight.
+# 81 lines the tool cannot take, given while the word window is on top: the outcome fits the screen
+# above the word window, the lines scrolling in a box of their own, its last line and button in sight.
 bad="$work/bad lines.csv"
 {
   printf 'category;english;spanish\r\n'
@@ -160,23 +166,19 @@ bad="$work/bad lines.csv"
 cp "$own_database" "$work/own.ocx"
 give_list "$bad"
 [ -n "$(dialog_text "nothing was written")" ] || fail "no window tells what became of a list of bad lines"
-layout="$(probe layout "nothing was written")"
-read -r _ outcome_box box_left box_top box_right box_bottom <<<"$(grep '^dialog ' <<<"$layout")"
-read -r _ work_left work_top work_right work_bottom <<<"$(grep '^work ' <<<"$layout")"
-echo "the outcome of 81 bad lines: $((box_right - box_left)) x $((box_bottom - box_top)) at $box_left,$box_top"
-check "the outcome of 81 bad lines fits the screen" test "$box_left" -ge "$work_left" -a "$box_top" -ge "$work_top" \
-  -a "$box_right" -le "$work_right" -a "$box_bottom" -le "$work_bottom"
-check "and would fit one of 1024 x 768 with its task bar" \
-  test $((box_right - box_left)) -le 1024 -a $((box_bottom - box_top)) -le 728
-check "above the word window" grep -qx 'above-program 1' <<<"$layout"
-scrolls=0 inside=1
-while read -r kind class style l t r b; do
-  [ "$kind" = child ] || continue
-  [ "$class" = Edit ] && (( 0x$style & 0x200000 )) && scrolls=1  # WS_VSCROLL
-  (( l >= box_left && t >= box_top && r <= box_right && b <= box_bottom )) || inside=0
-done <<<"$layout"
-check "its lines scroll" test "$scrolls" = 1
-check "its last line and its button lie within it" test "$inside" = 1
+read -r outcome_box _ <<<"$(probe message "nothing was written")"
+probe layout "$outcome_box" >"$work/layout"
+read -r left top right bottom work_left work_top work_right work_bottom above <"$work/layout"
+echo "the outcome of 81 bad lines: $((right - left)) x $((bottom - top)) at $left,$top"
+check "the outcome of 81 bad lines fits the screen" test "$left" -ge "$work_left" -a "$top" -ge "$work_top" \
+  -a "$right" -le "$work_right" -a "$bottom" -le "$work_bottom"
+check "and would fit one of 1024 x 768 with its task bar" test $((right - left)) -le 1024 -a $((bottom - top)) -le 728
+check "above the word window" test "$above" = 1
+scrolls=0
+while read -r class style _; do [ "$class" = Edit ] && (( 0x$style & 0x200000 )) && scrolls=1; done < <(tail -n +2 "$work/layout")
+check "its lines scroll" test "$scrolls" = 1  # WS_VSCROLL
+check "its last line and its button lie within it" test -z "$(tail -n +2 "$work/layout" |
+  awk -v l="$left" -v t="$top" -v r="$right" -v b="$bottom" '$3 < l || $4 < t || $5 > r || $6 > b')"
 probe press "$outcome_box" OK
 check "nothing was written" cmp -s "$work/own.ocx" "$own_database"
 
@@ -185,12 +187,8 @@ check "nothing was written" cmp -s "$work/own.ocx" "$own_database"
 quizlet="$work/quizlet set.txt"
 printf 'sun\tel sol\nrain\tla lluvia\n' >"$quizlet"
 give_list "$quizlet"
-[ -n "$(dialog_text "Add the words of quizlet set.txt")" ] || fail "a second list does not ask add or replace"
-read -r question _ <<<"$(probe message "Add the words of")"
-probe press "$question" Add
-outcome="$(dialog_text "were added to")"
-read -r outcome_box _ <<<"$(probe message "were added to")"
-probe press "$outcome_box" OK
+choose Add
+outcome="$(outcome_of "were added to")"
 check "the outcome says how many pairs were added" \
   bash -c "[[ \"\$1\" == *\"2 pairs were added to $own_database_windows, which now holds 4 pairs\"* ]]" _ "$outcome"
 held="$(words_held)"
@@ -200,12 +198,8 @@ check "beside the second's" grep -qx 'el sol' <<<"$held"
 # "Replace" keeps the words it replaces, byte for byte, under the installer's series of names.
 cp "$own_database" "$work/added.ocx"
 give_list "$list"
-[ -n "$(dialog_text "Add the words of")" ] || fail "a third list does not ask add or replace"
-read -r question _ <<<"$(probe message "Add the words of")"
-probe press "$question" Replace
-outcome="$(dialog_text "went into")"
-read -r outcome_box _ <<<"$(probe message "went into")"
-probe press "$outcome_box" OK
+choose Replace
+outcome="$(outcome_of "went into")"
 check "the outcome names the copy of the words replaced" \
   bash -c "[[ \"\$1\" == *\"kept in ${own_database_windows%reg.ocx}reg-previous.ocx\"* ]]" _ "$outcome"
 check "which are those words" cmp -s "$work/added.ocx" "$own_words/reg-previous.ocx"

@@ -17,16 +17,15 @@
 //   window_probe answer HWND ID   chooses the button ID of a dialog (4: a message box's Retry,
 //                                 1: an installer page's Next), whichever window has the keyboard
 //   window_probe press HWND TEXT  chooses the button of a dialog whose caption is TEXT ("&" left out)
-//   window_probe layout TEXT      of a shown dialog that holds TEXT: "dialog HWND L T R B", "work L T
-//                                 R B" (its screen's work area), "above-program 1" when it stands
-//                                 above every window of a vorlix.exe (else 0), then "child CLASS
-//                                 STYLE L T R B" a visible control (screen coordinates, hex style)
+//   window_probe layout HWND      where a dialog and its controls lie, and whether it stands above
+//                                 the program's windows (see printLayout)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -127,68 +126,39 @@ BOOL CALLBACK printDialogTexts(HWND window, LPARAM text)
     return TRUE;
 }
 
-// The first shown dialog, of any program, that holds `text`.
-HWND dialogHolding(const wchar_t* text)
-{
-    struct Search {
-        const wchar_t* text;
-        HWND dialog = nullptr;
-    } search{text};
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(found);
-            char className[64] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (!IsWindowVisible(window) || std::strcmp(className, "#32770") != 0) return TRUE;
-            MessageSearch inside{s->text};
-            EnumChildWindows(window, holdsText, reinterpret_cast<LPARAM>(&inside));
-            if (inside.found) s->dialog = window;
-            return !inside.found;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.dialog;
-}
-
-void printRect(const char* what, const RECT& r)
-{
-    std::printf("%s %ld %ld %ld %ld\n", what, r.left, r.top, r.right, r.bottom);
-}
-
+// "L T R B" of a dialog, then of its screen's work area, and 1 when it stands above every window
+// of the program (EnumWindows goes from the top of the stacking order down); then "CLASS STYLE L T
+// R B" a visible control.
 void printLayout(HWND dialog)
 {
     RECT r{};
     GetWindowRect(dialog, &r);
-    std::printf("dialog %llx ", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(dialog)));
-    printRect("", r);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
-    printRect("work", monitor.rcWork);
-    // EnumWindows goes from the top of the stacking order down.
-    struct Order {
-        HWND dialog;
-        bool seen = false, above = true;
-    } order{dialog};
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &screen);
+    std::pair<HWND, bool> above{dialog, true};
     EnumWindows(
         [](HWND window, LPARAM state) -> BOOL {
-            auto* o = reinterpret_cast<Order*>(state);
-            if (window == o->dialog) o->seen = true;
-            if (!o->seen && IsWindowVisible(window) && ofTheProgram(window)) o->above = false;
-            return TRUE;
+            auto* a = reinterpret_cast<std::pair<HWND, bool>*>(state);
+            if (window != a->first && IsWindowVisible(window) && ofTheProgram(window)) a->second = false;
+            return window != a->first && a->second;
         },
-        reinterpret_cast<LPARAM>(&order));
-    std::printf("above-program %d\n", order.above ? 1 : 0);
+        reinterpret_cast<LPARAM>(&above));
+    const RECT& w = screen.rcWork;
+    std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, w.left, w.top, w.right,
+                w.bottom, above.second ? 1 : 0);
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM) -> BOOL {
-            if (!IsWindowVisible(child)) return TRUE;
             char className[64] = {};
             GetClassNameA(child, className, sizeof className);
             RECT c{};
             GetWindowRect(child, &c);
-            std::printf("child %s %lx %ld %ld %ld %ld\n", className,
-                        static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_STYLE)), c.left, c.top, c.right,
-                        c.bottom);
+            if (IsWindowVisible(child)) {
+                std::printf("%s %lx %ld %ld %ld %ld\n", className,
+                            static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_STYLE)), c.left, c.top, c.right,
+                            c.bottom);
+            }
             return TRUE;
         },
         0);
@@ -234,13 +204,11 @@ int main(int argc, char* argv[])
             if (text == caption) PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), 0);
         }
     } else if (argc == 3 && std::strcmp(argv[1], "layout") == 0) {
-        wchar_t text[256] = {};
-        MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, text, 255);
-        if (HWND dialog = dialogHolding(text)) printLayout(dialog);
+        printLayout(reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[2], nullptr, 16))));
     } else {
         std::fprintf(stderr,
                      "usage: window_probe windows | foreground | pixel X Y | desktop-colour | message TEXT | "
-                     "texts TEXT | answer HWND ID | press HWND TEXT | layout TEXT\n");
+                     "texts TEXT | answer HWND ID | press HWND TEXT | layout HWND\n");
         return 2;
     }
     return 0;
