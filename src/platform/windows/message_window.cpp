@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 #include <vector>
 
 namespace vorlix {
@@ -81,6 +82,53 @@ RECT workArea()
     return monitor.rcWork;
 }
 
+// The font's sizes, and dialog units of it, in which Windows lays out its own dialogs.
+struct FontSizes {
+    int unitX, lineHeight, averageWidth;
+    std::vector<int> captionWidths;
+    int dx(int units) const { return MulDiv(units, unitX, 4); }
+    int dy(int units) const { return MulDiv(units, lineHeight, 8); }
+};
+
+FontSizes measure(HWND dialog, HFONT font, std::span<const MessageButton> buttons)
+{
+    TEXTMETRICW metrics{};
+    SIZE alphabet{};
+    FontSizes sizes{};
+    HDC dc = GetDC(dialog);
+    const HGDIOBJ before = SelectObject(dc, font);
+    GetTextMetricsW(dc, &metrics);
+    GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
+    for (const MessageButton& button : buttons) {
+        SIZE caption{};
+        GetTextExtentPoint32W(dc, button.caption, static_cast<int>(std::wcslen(button.caption)), &caption);
+        sizes.captionWidths.push_back(caption.cx);
+    }
+    SelectObject(dc, before);
+    ReleaseDC(dialog, dc);
+    sizes.unitX = (alphabet.cx / 26 + 1) / 2;
+    sizes.lineHeight = static_cast<int>(metrics.tmHeight);
+    sizes.averageWidth = static_cast<int>(metrics.tmAveCharWidth);
+    return sizes;
+}
+
+// The buttons' widths: room for the caption, and at least those of the system's own dialogs.
+std::vector<int> buttonWidths(const FontSizes& font)
+{
+    std::vector<int> widths;
+    for (const int caption : font.captionWidths) widths.push_back(std::max(font.dx(50), caption + font.dx(8)));
+    return widths;
+}
+
+// The buttons in a row from (x, y), as wide as `widths`.
+void placeButtons(const std::vector<HWND>& buttons, const std::vector<int>& widths, const FontSizes& font, int x, int y)
+{
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        MoveWindow(buttons[i], x, y, widths[i], font.dy(14), FALSE);
+        x += widths[i] + font.dx(4);
+    }
+}
+
 INT_PTR initialise(HWND dialog, Dialog& d)
 {
     SetWindowTextW(dialog, d.text.title.c_str());
@@ -88,26 +136,8 @@ INT_PTR initialise(HWND dialog, Dialog& d)
     system.cbSize = sizeof system;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0);
     d.font = CreateFontIndirectW(&system.lfMessageFont);
-
-    // Dialog units of that font, in which Windows lays out its own dialogs.
-    TEXTMETRICW font{};
-    SIZE alphabet{};
-    std::vector<int> captionWidths;
-    HDC dc = GetDC(dialog);
-    const HGDIOBJ before = SelectObject(dc, d.font);
-    GetTextMetricsW(dc, &font);
-    GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
-    for (const MessageButton& button : d.buttons) {
-        SIZE caption{};
-        GetTextExtentPoint32W(dc, button.caption, static_cast<int>(std::wcslen(button.caption)), &caption);
-        captionWidths.push_back(caption.cx);
-    }
-    SelectObject(dc, before);
-    ReleaseDC(dialog, dc);
-    const int unitX = (alphabet.cx / 26 + 1) / 2;
-    const auto dx = [unitX](int units) { return MulDiv(units, unitX, 4); };
-    const int lineHeight = static_cast<int>(font.tmHeight);
-    const auto dy = [lineHeight](int units) { return MulDiv(units, lineHeight, 8); };
+    const FontSizes font = measure(dialog, d.font, d.buttons);
+    const int lineHeight = font.lineHeight;
 
     const RECT work = workArea();
     const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
@@ -115,11 +145,10 @@ INT_PTR initialise(HWND dialog, Dialog& d)
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
     const int frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
-    const int margin = dx(7), marginY = dy(7), gap = dy(7), buttonGap = dx(4), buttonHeight = dy(14);
+    const int margin = font.dx(7), marginY = font.dy(7), gap = font.dy(7), buttonHeight = font.dy(14);
     const int iconSize = GetSystemMetrics(SM_CXICON);
     const int textX = margin + iconSize + margin;
-    const int textWidth =
-        std::min(kTextWidth * static_cast<int>(font.tmAveCharWidth), workWidth - frameWidth - textX - margin);
+    const int textWidth = std::min(kTextWidth * font.averageWidth, workWidth - frameWidth - textX - margin);
 
     HWND icon = child(dialog, L"STATIC", L"", SS_ICON, 0, -1, d.font);
     SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(d.text.icon), 0);
@@ -159,19 +188,10 @@ INT_PTR initialise(HWND dialog, Dialog& d)
     }
     MoveWindow(conclusion, textX, y, textWidth, conclusionHeight, FALSE);
 
-    std::vector<int> buttonWidths;
-    int buttonsWidth = -buttonGap;
-    for (const int caption : captionWidths) {
-        buttonWidths.push_back(std::max(dx(50), caption + dx(8)));
-        buttonsWidth += buttonWidths.back() + buttonGap;
-    }
-    const int clientWidth = std::max(textX + textWidth + margin, margin + buttonsWidth + margin);
-    const int buttonsY = clientHeight() - marginY - buttonHeight;
-    int x = clientWidth - margin - buttonsWidth;
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        MoveWindow(buttons[i], x, buttonsY, buttonWidths[i], buttonHeight, FALSE);
-        x += buttonWidths[i] + buttonGap;
-    }
+    const std::vector<int> widths = buttonWidths(font);
+    const int rowWidth = std::accumulate(widths.begin(), widths.end(), font.dx(4) * int(widths.size() - 1));
+    const int clientWidth = std::max(textX + textWidth + margin, margin + rowWidth + margin);
+    placeButtons(buttons, widths, font, clientWidth - margin - rowWidth, clientHeight() - marginY - buttonHeight);
 
     const int width = clientWidth + frameWidth, height = clientHeight() + frameHeight;
     SetWindowPos(dialog, HWND_TOPMOST, work.left + std::max(0, (workWidth - width) / 2),
