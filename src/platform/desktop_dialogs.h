@@ -16,12 +16,20 @@ namespace vorlix {
 class DesktopDialogs {
 public:
     enum class Tone { Information, Warning, Error };
+    enum class Answer { Add, Replace, Cancel };
 
     virtual ~DesktopDialogs() = default;
-    // The file the person picks in the system's open-file dialog (UTF-8); none when they cancel.
+    // The file the person picks in the system's open-file dialog, which starts among their
+    // documents (UTF-8); none when they cancel.
     virtual std::optional<std::string> askForFile(const std::string& title) = 0;
-    // Shows `text` (UTF-8) in a window that stays until the person closes it.
-    virtual void show(const std::string& title, const std::string& text, Tone tone) = 0;
+    // Whether the list is to be added to the words the person has or to replace them, as
+    // `question` (UTF-8) puts it; Cancel when they close the window.
+    virtual Answer askAddOrReplace(const std::string& title, const std::string& question) = 0;
+    // Shows `details` (UTF-8, a line each, as many as there are; may be empty) above
+    // `conclusion`, which stays in sight however many the details are, in a window that stays
+    // until the person closes it.
+    virtual void show(const std::string& title, const std::string& details, const std::string& conclusion,
+                      Tone tone) = 0;
 };
 
 // The dialogs of a tool started from the desktop, its own console hidden; none when it was started

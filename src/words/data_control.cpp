@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "words/jet/utf8_path.h"
+
 namespace vorlix {
 
 void DataControl::Open()
@@ -18,16 +20,18 @@ void DataControl::Open()
     detail_.clear();
 
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(DatabaseName, ec)) {
-        failure_ =
-            std::filesystem::exists(DatabaseName, ec) ? WordSourceFailure::Unreadable : WordSourceFailure::FileMissing;
+    const std::filesystem::path file = jet::utf8Path(DatabaseName);
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        failure_ = std::filesystem::exists(file, ec) ? WordSourceFailure::Unreadable : WordSourceFailure::FileMissing;
         return;
     }
     // The words' text is about as long as the file that holds them.
-    const std::uintmax_t fileSize = std::filesystem::file_size(DatabaseName, ec);
+    const std::uintmax_t fileSize = std::filesystem::file_size(file, ec);
     words_ = WordStreamReceiver(ec ? 0 : static_cast<size_t>(fileSize));
     reader_ = std::make_unique<WordReaderProcess>();
     loading_ = reader_->start(readerProgram, DatabaseName, RecordSource, Connect, stallLimitMs);
+    // Known now, so that finishLoading without a Refresh cannot take it for an empty word set.
+    if (!loading_) conclude();
 }
 
 bool DataControl::Refresh()

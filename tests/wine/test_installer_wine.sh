@@ -140,7 +140,77 @@ read -r _ _ _ left top right bottom < <(word_window) || fail "no word window wit
 read -r fit_w fit_h < <(wine "$VORLIX_BIN_DIR/fit_probe.exe" "girl  |  la niña" | tr -d '\r')
 check "the program shows them, \"la niña\" intact, under Weather" \
   test $((right - left)) -eq "$fit_w" -a $((bottom - top)) -eq "$fit_h"
-program_processes 'vorlix(-words)?\.exe' | xargs -r kill -9
+
+# give_list FILE: FILE dropped on wordbase.exe, as the first list was.
+give_list() { wine start /unix "$installed/wordbase.exe" "$(winepath -w "$1")"; }
+# choose ANSWER: Add or Replace, once the tool asks which.
+choose() {
+  [ -n "$(dialog_text "Add the words of")" ] || fail "a list given again does not ask add or replace"
+  read -r box _ <<<"$(probe message "Add the words of")" && probe press "$box" "$1"
+}
+# outcome_of TEXT: the texts of the tool's window that holds TEXT, which is then closed.
+outcome_of() { dialog_text "$1" && read -r box _ <<<"$(probe message "$1")" && probe press "$box" OK; }
+# words_held: the fields of the learner's words, a line each, as the word reader gives them.
+words_held() {
+  printf ';pwd=\n' | wine "$installed/vorlix-words.exe" "$(winepath -w "$own_database")" "select * from word " |
+    tr '\0' '\n'
+}
+
+# 81 lines the tool cannot take, given while the word window is on top: the outcome fits the screen
+# above the word window, the lines scrolling in a box of their own, its last line and button in sight.
+bad="$work/bad lines.csv"
+{
+  printf 'category;english;spanish\r\n'
+  for n in $(seq 81); do printf 'Kitchen;;la ni\xf1a %d\r\n' "$n"; done
+} >"$bad"
+cp "$own_database" "$work/own.ocx"
+give_list "$bad"
+[ -n "$(dialog_text "nothing was written")" ] || fail "no window tells what became of a list of bad lines"
+read -r outcome_box _ <<<"$(probe message "nothing was written")"
+probe layout "$outcome_box" >"$work/layout"
+read -r left top right bottom work_left work_top work_right work_bottom above <"$work/layout"
+echo "the outcome of 81 bad lines: $((right - left)) x $((bottom - top)) at $left,$top"
+check "the outcome of 81 bad lines fits the screen" test "$left" -ge "$work_left" -a "$top" -ge "$work_top" \
+  -a "$right" -le "$work_right" -a "$bottom" -le "$work_bottom"
+check "and would fit one of 1024 x 768 with its task bar" test $((right - left)) -le 1024 -a $((bottom - top)) -le 728
+check "above the word window" test "$above" = 1
+scrolls=0
+while read -r class style _; do [ "$class" = Edit ] && (( 0x$style & 0x200000 )) && scrolls=1; done < <(tail -n +2 "$work/layout")
+check "its lines scroll" test "$scrolls" = 1  # WS_VSCROLL
+check "its last line and its button lie within it" test -z "$(tail -n +2 "$work/layout" |
+  awk -v l="$left" -v t="$top" -v r="$right" -v b="$bottom" '$3 < l || $4 < t || $5 > r || $6 > b')"
+probe press "$outcome_box" OK
+check "nothing was written" cmp -s "$work/own.ocx" "$own_database"
+
+# A second list from the desktop asks whether to add it to the words there or to replace them;
+# "Add" keeps the first list's words.
+quizlet="$work/quizlet set.txt"
+printf 'sun\tel sol\nrain\tla lluvia\n' >"$quizlet"
+give_list "$quizlet"
+choose Add
+outcome="$(outcome_of "were added to")"
+check "the outcome says how many pairs were added" \
+  bash -c "[[ \"\$1\" == *\"2 pairs were added to $own_database_windows, which now holds 4 pairs\"* ]]" _ "$outcome"
+held="$(words_held)"
+check "the first list's words stay" grep -qx 'la niña' <<<"$held"
+check "beside the second's" grep -qx 'el sol' <<<"$held"
+
+# "Replace" keeps the words it replaces, byte for byte, under the installer's series of names.
+cp "$own_database" "$work/added.ocx"
+give_list "$list"
+choose Replace
+outcome="$(outcome_of "went into")"
+check "the outcome names the copy of the words replaced" \
+  bash -c "[[ \"\$1\" == *\"kept in ${own_database_windows%reg.ocx}reg-previous.ocx\"* ]]" _ "$outcome"
+check "which are those words" cmp -s "$work/added.ocx" "$own_words/reg-previous.ocx"
+
+# Started from the Start menu, the tool asks for a list among the learner's documents.
+(cd "$installed" && wine start /unix "$installed/wordbase.exe")
+check "the open-file dialog starts among the documents" \
+  bash -c "[[ \"\$1\" == *\$'Look &in:\n\nDocuments\n'* ]]" _ "$(dialog_text "Look &in:")"
+read -r chooser _ <<<"$(probe message "Look &in:")"
+probe answer "$chooser" 2
+program_processes '(vorlix(-words)?|wordbase)\.exe' | xargs -r kill -9
 cp "$own_database" "$work/own.ocx"
 
 install

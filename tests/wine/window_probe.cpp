@@ -16,11 +16,16 @@
 //                                 installer's page) that holds TEXT, one a paragraph, in UTF-8
 //   window_probe answer HWND ID   chooses the button ID of a dialog (4: a message box's Retry,
 //                                 1: an installer page's Next), whichever window has the keyboard
+//   window_probe press HWND TEXT  chooses the button of a dialog whose caption is TEXT ("&" left out)
+//   window_probe layout HWND      where a dialog and its controls lie, and whether it stands above
+//                                 the program's windows (see printLayout)
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -63,12 +68,23 @@ struct MessageSearch {
     bool found = false;
 };
 
+// The text of a window of any process: GetWindowText gives only captions across processes.
+std::wstring textOf(HWND window)
+{
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
+                        &copied);
+    text.resize(std::min<size_t>(copied, length));
+    return text;
+}
+
 BOOL CALLBACK holdsText(HWND child, LPARAM search)
 {
     auto* wanted = reinterpret_cast<MessageSearch*>(search);
-    wchar_t text[512] = {};
-    GetWindowTextW(child, text, 512);
-    wanted->found = std::wcsstr(text, wanted->text) != nullptr;
+    wanted->found = textOf(child).find(wanted->text) != std::wstring::npos;
     return !wanted->found;
 }
 
@@ -89,10 +105,8 @@ BOOL CALLBACK printMessageBox(HWND window, LPARAM text)
 
 BOOL CALLBACK collectText(HWND child, LPARAM texts)
 {
-    wchar_t text[4096] = {};
-    if (IsWindowVisible(child) && GetWindowTextW(child, text, 4096) > 0) {
-        *reinterpret_cast<std::wstring*>(texts) += std::wstring(text) + L"\n\n";
-    }
+    const std::wstring text = IsWindowVisible(child) ? textOf(child) : std::wstring();
+    if (!text.empty()) *reinterpret_cast<std::wstring*>(texts) += text + L"\n\n";
     return TRUE;
 }
 
@@ -110,6 +124,44 @@ BOOL CALLBACK printDialogTexts(HWND window, LPARAM text)
     WideCharToMultiByte(CP_UTF8, 0, texts.data(), length, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     return TRUE;
+}
+
+// "L T R B" of a dialog, then of its screen's work area, and 1 when it stands above every window
+// of the program (EnumWindows goes from the top of the stacking order down); then "CLASS STYLE L T
+// R B" a visible control.
+void printLayout(HWND dialog)
+{
+    RECT r{};
+    GetWindowRect(dialog, &r);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &screen);
+    std::pair<HWND, bool> above{dialog, true};
+    EnumWindows(
+        [](HWND window, LPARAM state) -> BOOL {
+            auto* a = reinterpret_cast<std::pair<HWND, bool>*>(state);
+            if (window != a->first && IsWindowVisible(window) && ofTheProgram(window)) a->second = false;
+            return window != a->first && a->second;
+        },
+        reinterpret_cast<LPARAM>(&above));
+    const RECT& w = screen.rcWork;
+    std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, w.left, w.top, w.right,
+                w.bottom, above.second ? 1 : 0);
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM) -> BOOL {
+            char className[64] = {};
+            GetClassNameA(child, className, sizeof className);
+            RECT c{};
+            GetWindowRect(child, &c);
+            if (IsWindowVisible(child)) {
+                std::printf("%s %lx %ld %ld %ld %ld\n", className,
+                            static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_STYLE)), c.left, c.top, c.right,
+                            c.bottom);
+            }
+            return TRUE;
+        },
+        0);
 }
 
 void printColour(COLORREF c)
@@ -142,10 +194,21 @@ int main(int argc, char* argv[])
     } else if (argc == 4 && std::strcmp(argv[1], "answer") == 0) {
         const auto box = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[2], nullptr, 16)));
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(std::atoi(argv[3]), BN_CLICKED), 0);
+    } else if (argc == 4 && std::strcmp(argv[1], "press") == 0) {
+        const auto box = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[2], nullptr, 16)));
+        wchar_t caption[256] = {};
+        MultiByteToWideChar(CP_UTF8, 0, argv[3], -1, caption, 255);
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            std::wstring text = textOf(child);
+            std::erase(text, L'&');
+            if (text == caption) PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), 0);
+        }
+    } else if (argc == 3 && std::strcmp(argv[1], "layout") == 0) {
+        printLayout(reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[2], nullptr, 16))));
     } else {
         std::fprintf(stderr,
                      "usage: window_probe windows | foreground | pixel X Y | desktop-colour | message TEXT | "
-                     "texts TEXT | answer HWND ID\n");
+                     "texts TEXT | answer HWND ID | press HWND TEXT | layout HWND\n");
         return 2;
     }
     return 0;

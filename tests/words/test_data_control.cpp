@@ -268,6 +268,8 @@ private slots:
     {
         DataControl data = source(kDatabases + "/program_password.mdb", kWeather);
         data.readerProgram = VORLIX_BIN_DIR "/no-such-reader";
+        data.Open();
+        QVERIFY(!data.finishLoading());
         QVERIFY(!data.Refresh());
         QCOMPARE(data.failure(), WordSourceFailure::Unreadable);
         QVERIFY2(QString::fromStdString(data.detail()).startsWith("the word reader cannot be started: "),

@@ -8,11 +8,17 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
 #include <new>
 #include <set>
+#include <unordered_map>
 
 #include "jet4_writer.h"
+#include "platform/learner_folder.h"
 #include "word_list.h"
+#include "words/categories.h"
 #include "words/jet/unicode.h"
 
 namespace vorlix::wordbase {
@@ -72,14 +78,16 @@ std::vector<std::string> shownNotes(const std::string& path, const WordList& lis
     return lines;
 }
 
-// A file at `outPath` is replaced only when it is what this tool writes: an Access database.
-void checkReplaceable(const std::string& wordsPath, const std::string& outPath)
+// A file at `outPath` is replaced only when it is what this tool writes: an Access database, or
+// any file that is kept aside first.
+void checkReplaceable(const std::string& wordsPath, const std::string& outPath, bool keptAside)
 {
     QFile existing(qtPath(outPath));
     if (!existing.exists()) return;
     if (QFileInfo(existing).canonicalFilePath() == QFileInfo(qtPath(wordsPath)).canonicalFilePath()) {
         throw BuildError(outPath + ": is the word list itself; give the database another name");
     }
+    if (keptAside) return;
     const QByteArray start = existing.open(QIODevice::ReadOnly) ? existing.read(19) : QByteArray();
     if (start != QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) &&
         start != QByteArray("\x00\x01\x00\x00Standard ACE DB", 19)) {
@@ -97,10 +105,53 @@ jet4::TextTable wordTable(const std::vector<WordPair>& pairs)
             }};
 }
 
-void save(const std::string& outPath, const std::vector<jet4::Page>& pages)
+// The list's pairs that `held` lacks, after them: the same words in the same category, as the
+// program compares categories, are one pair.
+std::vector<WordPair> withNewPairs(std::vector<WordPair> held, const std::vector<WordPair>& listed)
+{
+    const auto words = [](const WordPair& p) { return p.english + '\0' + p.spanish; };
+    std::unordered_multimap<std::string, std::string> categoriesByWords;
+    for (const WordPair& p : held) categoriesByWords.emplace(words(p), p.category);
+    const auto isHeld = [&](const WordPair& p) {
+        const auto [first, last] = categoriesByWords.equal_range(words(p));
+        return std::any_of(first, last, [&p](const auto& held) { return sameCategory(held.second, p.category); });
+    };
+    std::copy_if(listed.begin(), listed.end(), std::back_inserter(held), std::not_fn(isHeld));
+    return held;
+}
+
+// The database at `outPath` copied to the next free name of its series ("reg-previous.ocx"):
+// copying leaves it in place until the new one takes its name, and never overwrites a file.
+std::string keepAside(const std::string& outPath)
+{
+    const QFileInfo out(qtPath(outPath));
+    if (!out.exists()) return {};
+    const std::string kept =
+        keptAsideName(QDir::toNativeSeparators(out.absolutePath()).toStdString(),
+                      (out.completeBaseName() + "-previous").toStdString(), ("." + out.suffix()).toStdString());
+    QFile file(out.filePath());
+    if (!file.copy(qtPath(kept))) {
+        throw BuildError(outPath + ": cannot be kept as " + kept + " before it is replaced (" +
+                         file.errorString().toStdString() + ")");
+    }
+    return kept;
+}
+
+void makeFolderFor(const std::string& outPath)
+{
+    const QString folder = QFileInfo(qtPath(outPath)).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        throw BuildError(QDir::toNativeSeparators(folder).toStdString() +
+                         ": the folder for the database cannot be made");
+    }
+}
+
+void save(const std::string& outPath, const std::vector<jet4::Page>& pages, const std::string& keptAs)
 {
     QSaveFile file(qtPath(outPath));
     const auto failure = [&] {
+        // The copy is a twin of what stays at outPath.
+        if (!keptAs.empty()) QFile::remove(qtPath(keptAs));
         return BuildError(outPath + ": cannot be written (" + file.errorString().toStdString() + ")");
     };
     if (!file.open(QIODevice::WriteOnly)) throw failure();
@@ -111,13 +162,17 @@ void save(const std::string& outPath, const std::vector<jet4::Page>& pages)
     if (!file.commit()) throw failure();
 }
 
+// Nothing is written before the whole database is in memory, so running out of it writes nothing.
+BuildError outOfMemory(const std::string& wordsPath)
+{
+    return BuildError(wordsPath + ": there is not enough memory to read this list and build its database");
+}
+
 }  // namespace
 
-BuildReport buildWordDatabase(const std::string& wordsPath, const std::string& outPath, const std::string& password,
-                              const std::optional<std::string>& category)
+CheckedList readCheckedList(const std::string& wordsPath, const std::optional<std::string>& category)
 try {
-    const std::u16string key = checkedPassword(password);
-    const WordList list = readWordList(fileBytes(wordsPath), category);
+    WordList list = readWordList(fileBytes(wordsPath), category);
     const std::string characterSetNote =
         list.legacyCharacterSet.empty()
             ? std::string()
@@ -129,36 +184,45 @@ try {
         }
         throw BuildError(errors);
     }
-    checkReplaceable(wordsPath, outPath);
+    return {wordsPath, std::move(list.pairs), characterSetNote, shownNotes(wordsPath, list, Diagnostic::Kind::Warning)};
+} catch (const std::bad_alloc&) {
+    throw outOfMemory(wordsPath);
+}
+
+BuildReport writeWordDatabase(const CheckedList& list, const std::string& outPath, const std::string& password,
+                              const Destination& destination)
+try {
+    const std::u16string key = checkedPassword(password);
+    BuildReport report;
+    report.listPairs = list.pairs.size();
+    const auto& held = destination.heldPairs;
+    const std::vector<WordPair> joined = held ? withNewPairs(*held, list.pairs) : std::vector<WordPair>();
+    const std::vector<WordPair>& pairs = held ? joined : list.pairs;
+    report.alreadyHeld = report.listPairs + (held ? held->size() : 0) - pairs.size();
+    if (report.alreadyHeld == report.listPairs) return report;
+
+    checkReplaceable(list.path, outPath, destination.keepReplaced);
     std::vector<jet4::Page> pages;
     try {
-        pages = jet4::buildDatabase(wordTable(list.pairs), key);
+        pages = jet4::buildDatabase(wordTable(pairs), key);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
         throw BuildError(outPath + ": " + e.what());
     }
-    save(outPath, pages);
+    if (destination.makeFolder) makeFolderFor(outPath);
+    if (destination.keepReplaced) report.keptAs = keepAside(outPath);
+    save(outPath, pages, report.keptAs);
 
-    BuildReport report{characterSetNote, shownNotes(wordsPath, list, Diagnostic::Kind::Warning), list.pairs.size(), 0};
+    report.pairs = pairs.size();
     std::set<std::string> categories;
-    for (const WordPair& pair : list.pairs) {
+    for (const WordPair& pair : pairs) {
         if (!pair.category.empty()) categories.insert(pair.category);
     }
     report.categories = categories.size();
     return report;
 } catch (const std::bad_alloc&) {
-    // Nothing is written before the whole database is in memory, so nothing was written.
-    throw BuildError(wordsPath + ": there is not enough memory to read this list and build its database");
-}
-
-void makeFolderFor(const std::string& outPath)
-{
-    const QString folder = QFileInfo(qtPath(outPath)).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        throw BuildError(QDir::toNativeSeparators(folder).toStdString() +
-                         ": the folder for the database cannot be made");
-    }
+    throw outOfMemory(list.path);
 }
 
 }  // namespace vorlix::wordbase

@@ -3,9 +3,12 @@
 
 #include "platform/desktop_dialogs.h"
 
+#include "platform/windows/message_window.h"
 #include "platform/windows/wide_text.h"
 
 #include <commdlg.h>
+#include <knownfolders.h>
+#include <shlobj.h>
 
 namespace vorlix {
 namespace {
@@ -19,17 +22,32 @@ bool startedFromTheDesktop()
     return GetConsoleProcessList(processes, 2) == 1 && GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode);
 }
 
+// The learner's documents, where their lists are; not the folder the tool was started in, which
+// from the Start menu is the program folder, with the licence and words.tsv.
+std::wstring documentsFolder()
+{
+    PWSTR path = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &path))) folder = path;
+    CoTaskMemFree(path);
+    return folder;
+}
+
 class WindowsDialogs : public DesktopDialogs {
 public:
     std::optional<std::string> askForFile(const std::string& title) override
     {
         std::wstring file(32768, L'\0');  // the longest path Windows knows
         const std::wstring caption = wideFrom(title);
+        const std::wstring documents = documentsFolder();
+        const TopmostOwner owner;
         OPENFILENAMEW dialog{};
         dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = owner.handle();
         dialog.lpstrFilter = L"Word lists (*.csv, *.txt, *.tsv)\0*.csv;*.txt;*.tsv\0All files\0*.*\0";
         dialog.lpstrFile = file.data();
         dialog.nMaxFile = static_cast<DWORD>(file.size());
+        dialog.lpstrInitialDir = documents.empty() ? nullptr : documents.c_str();
         dialog.lpstrTitle = caption.c_str();
         dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
         if (!GetOpenFileNameW(&dialog)) return std::nullopt;
@@ -37,14 +55,29 @@ public:
         return utf8From(file);
     }
 
-    void show(const std::string& title, const std::string& text, Tone tone) override
+    Answer askAddOrReplace(const std::string& title, const std::string& question) override
     {
-        const UINT icon = tone == Tone::Error     ? MB_ICONERROR
-                          : tone == Tone::Warning ? MB_ICONWARNING
-                                                  : MB_ICONINFORMATION;
-        MessageBoxW(nullptr, wideFrom(text).c_str(), wideFrom(title).c_str(),
-                    MB_OK | icon | MB_SETFOREGROUND | MB_TOPMOST);
+        const MessageButton buttons[] = {{kAdd, L"&Add"}, {kReplace, L"&Replace"}, {IDCANCEL, L"Cancel"}};
+        const MessageText text{wideFrom(title), {}, wideFrom(question), LoadIcon(nullptr, IDI_QUESTION)};
+        switch (showMessageWindow(text, buttons)) {
+        case kAdd: return Answer::Add;
+        case kReplace: return Answer::Replace;
+        default: return Answer::Cancel;
+        }
     }
+
+    void show(const std::string& title, const std::string& details, const std::string& conclusion, Tone tone) override
+    {
+        const HICON icon = LoadIcon(nullptr, tone == Tone::Error     ? IDI_ERROR
+                                             : tone == Tone::Warning ? IDI_WARNING
+                                                                     : IDI_INFORMATION);
+        const MessageButton ok[] = {{IDOK, L"OK"}};
+        showMessageWindow({wideFrom(title), wideFrom(details), wideFrom(conclusion), icon}, ok);
+    }
+
+private:
+    static constexpr int kAdd = 10;
+    static constexpr int kReplace = 11;
 };
 
 }  // namespace
@@ -54,6 +87,8 @@ std::unique_ptr<DesktopDialogs> desktopDialogsForThisStart()
     if (!startedFromTheDesktop()) return nullptr;
     // The console would stand empty behind the windows until the end.
     ShowWindow(GetConsoleWindow(), SW_HIDE);
+    // Sized in the system's own pixels, rather than drawn small and stretched, blurred, by Windows.
+    SetProcessDPIAware();
     return std::make_unique<WindowsDialogs>();
 }
 

@@ -213,18 +213,30 @@ private slots:
         QCOMPARE(exported.out, QString::fromUtf8(tsv(pairs)));
     }
 
+    // Written, a list without a single pair would leave the learner with no words at all.
+    void emptyWordList_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("header only") << QByteArray("category,english,spanish\r\n");
+        QTest::newRow("blank lines") << QByteArray("\n\r\n  \n");
+        QTest::newRow("empty rows") << QByteArray(";;\r\n;;\r\n");
+        QTest::newRow("Anki cards of pictures only")
+            << QByteArray("#separator:tab\n#html:true\n<img src=\"rain.jpg\">\t<img src=\"lluvia.jpg\">\n");
+    }
     void emptyWordList()
     {
+        QFETCH(QByteArray, list);
         QTemporaryDir dir;
-        const QString out = build(dir, {});
-        Database db(out.toStdString());
-        const auto result = db.query("select * from word ");
-        QCOMPARE(result.columns.size(), size_t(3));
-        QVERIFY(result.rows.empty());
-        if (kMdbToolsAtHand) {
-            QCOMPARE(run("mdb-count", {out, "word"}).out.trimmed(), QString("0"));
-            QCOMPARE(run("mdb-tables", {"-1", out}).out, QString("word\n"));
-        }
+        const QString out = build(dir, {{"Weather", "rain", "la lluvia"}});
+        const QByteArray before = fileBytes(out);
+        const QString words = dir.filePath("empty.csv");
+        QVERIFY(writeFile(words, list));
+        const Run refused = run(kWordbase, {words, out});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.err, QFileInfo(kWordbase).completeBaseName() + ": no word pairs were found in " + words +
+                                  "; nothing was written to " + out + "\n");
+        QCOMPARE(fileBytes(out), before);
     }
 
     void manyRowsNeedAReferencedUsageMap()
@@ -599,7 +611,8 @@ private slots:
         const QString name = QFileInfo(kWordbase).completeBaseName();
         const Run help = run(kWordbase, {"--help"});
         QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.startsWith("usage: " + name + " [--category NAME] [--password TEXT] LIST [OUT.mdb]\n"));
+        QVERIFY(
+            help.out.startsWith("usage: " + name + " [--add] [--category NAME] [--password TEXT] LIST [OUT.mdb]\n"));
         const Run version = run(kWordbase, {"--version"});
         QCOMPARE(version.exitCode, 0);
         QVERIFY2(QRegularExpression("^" + name + " \\(Vorlix\\) \\d+\\.\\d+\\.\\d+\\n$").match(version.out).hasMatch(),
@@ -730,6 +743,81 @@ private slots:
                                       "to vorlix-wordbase again.\n"),
                  qPrintable(refused.err));
         QCOMPARE(fileBytes(own), before);
+
+        // Each list that replaces the learner's words keeps them first, under the next free name.
+        for (const QString& kept :
+             {dir.filePath("data/vorlix/reg-previous.ocx"), dir.filePath("data/vorlix/reg-previous-2.ocx")}) {
+            const QByteArray replaced = fileBytes(own);
+            QVERIFY(writeFile(list, "Kitchen,spoon,la cuchara\n"));
+            const Run again = run(kWordbase, {list}, environment);
+            QVERIFY2(again.exitCode == 0 && again.out.contains("are kept in " + kept + ": to have them back, end"),
+                     qPrintable(again.out));
+            QCOMPARE(fileBytes(kept), replaced);
+        }
+    }
+
+    // --add keeps the words there and adds those of the list it lacks: twice, the union.
+    void addingTwiceGivesTheUnion()
+    {
+        QTemporaryDir dir;
+        const Pairs held = {{"Weather", "rain", "la lluvia"}, {"Food", "bread", "el pan"}};
+        const QString out = build(dir, held);
+        const QString list = dir.filePath("more.csv");
+        // A category in another letter case is the same one, as the program compares them.
+        QVERIFY(writeFile(list,
+                          "weather,rain,la lluvia\nfood,bread,el pan\nKitchen,spoon,la cuchara\n"
+                          "Weather,rain,la lluvia fuerte\n"));
+        const Run added = run(kWordbase, {"--add", list, out});
+        QCOMPARE(added.exitCode, 0);
+        QCOMPARE(added.out, "2 pairs were added to " + out +
+                                ", which now holds 4 pairs in 3 categories; 2 pairs of the list it held already\n");
+        QCOMPARE(
+            Database(out.toStdString()).query("select * from word ").rows,
+            rowsOf({held[0], held[1], {"Kitchen", "spoon", "la cuchara"}, {"Weather", "rain", "la lluvia fuerte"}}));
+
+        const QByteArray once = fileBytes(out);
+        const Run again = run(kWordbase, {"--add", list, out});
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.out, "All 4 pairs of " + list + " are in " + out + " already; nothing was written\n");
+        QCOMPARE(fileBytes(out), once);
+#ifndef _WIN32
+        // Away from the word reader the tool says where it looked, rather than take the database for empty.
+        const QString lone = dir.filePath("lone/vorlix-wordbase");
+        QVERIFY(QDir().mkpath(dir.filePath("lone")) && QFile::copy(kWordbase, lone));
+        const Run alone = run(lone, {"--add", list, out});
+        const QString looked = "is not where Vorlix keeps it (" + dir.filePath("lone/vorlix-words") + ", ";
+        QVERIFY2(alone.exitCode == 1 && alone.err.contains(looked), qPrintable(alone.err));
+        QCOMPARE(fileBytes(out), once);
+#endif
+    }
+
+    // A database the tool cannot read is not added to: written, it would hold the list alone.
+    void addRefusesWhatItCannotRead_data()
+    {
+        QTest::addColumn<QByteArray>("database");
+        QTest::addColumn<QString>("why");
+        QTemporaryDir dir;
+        QTest::newRow("another password") << fileBytes(build(dir, {{"Weather", "rain", "la lluvia"}}, "Secret"))
+                                          << "it is protected by a password; give it with --password";
+        QTest::newRow("damaged") << fileBytes(build(dir, {{"Weather", "rain", "la lluvia"}})).left(8192)
+                                 << "damaged Access database";
+        QTest::newRow("no database") << QByteArray("my notes") << "not an Access database";
+    }
+    void addRefusesWhatItCannotRead()
+    {
+        QFETCH(QByteArray, database);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        const QString out = dir.filePath("reg.ocx");
+        const QString list = dir.filePath("more.csv");
+        QVERIFY(writeFile(out, database));
+        QVERIFY(writeFile(list, "Kitchen,spoon,la cuchara\n"));
+        const Run refused = run(kWordbase, {"--add", list, out});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.startsWith(out + ": cannot be read, so nothing can be added to it (" + why),
+                 qPrintable(refused.err));
+        QCOMPARE(filesIn(dir), (QStringList{"more.csv", "reg.ocx"}));
+        QCOMPARE(fileBytes(out), database);
     }
 
     // Windows hands a program its arguments in the system's code page unless it asks for them
@@ -745,9 +833,13 @@ private slots:
         const Run built = run(kWordbase, {"--password", "contraseña", list, out});
         QCOMPARE(built.exitCode, 0);
         QCOMPARE(built.out, "1 pair in 1 category went into " + out + "\n");
-        Database db(out.toStdString());
-        QCOMPARE(db.password(), std::string("contraseña"));
-        QCOMPARE(db.query("select * from word ").rows, rowsOf({{"Weather", "rain", "la lluvia"}}));
+        QCOMPARE(Database(out.toStdString()).password(), std::string("contraseña"));
+
+        // The word reader, which reads the database added to, is handed the path as it is.
+        QVERIFY(writeFile(list, "Kitchen,spoon,la cuchara\n"));
+        QCOMPARE(run(kWordbase, {"--add", "--password", "contraseña", list, out}).exitCode, 0);
+        QCOMPARE(Database(out.toStdString()).query("select * from word ").rows,
+                 rowsOf({{"Weather", "rain", "la lluvia"}, {"Kitchen", "spoon", "la cuchara"}}));
 
         QVERIFY(writeFile(list, "Weather,,la lluvia\n"));
         const Run refused = run(kWordbase, {list, out});
