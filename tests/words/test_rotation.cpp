@@ -24,12 +24,12 @@ Recordset rowsOf(const std::vector<std::string>& words)
 }
 
 // What the window shows at start and after each of `ticks` ticks.
-std::vector<std::string> shown(Recordset& set, int ticks)
+std::vector<std::string> walked(Recordset& set, const KnownWords& known, Day today, int ticks)
 {
     const int english = set.columnIndex("english");
     std::vector<std::string> out{std::string(set.value(english))};
     for (int i = 0; i < ticks; ++i) {
-        if (moveToNextWord(set)) out.emplace_back(set.value(english));
+        if (moveToNextDueWord(set, known, today)) out.emplace_back(set.value(english));
     }
     return out;
 }
@@ -39,14 +39,43 @@ std::vector<std::string> shown(Recordset& set, int ticks)
 class TestRotation : public QObject {
     Q_OBJECT
 private slots:
-    void wrapsToTheFirstRowWithoutAnEmptyTick()
+    // The walk from the start, with `known` marked on the first day and walked `daysLater`.
+    void walk_data()
     {
-        Recordset three = rowsOf({"A", "B", "C"});
-        QCOMPARE(shown(three, 7), (std::vector<std::string>{"A", "B", "C", "A", "B", "C", "A", "B"}));
-        Recordset two = rowsOf({"A", "B"});
-        QCOMPARE(shown(two, 4), (std::vector<std::string>{"A", "B", "A", "B", "A"}));
-        Recordset one = rowsOf({"A"});
-        QCOMPARE(shown(one, 3), (std::vector<std::string>{"A", "A", "A", "A"}));
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("known");
+        QTest::addColumn<int>("daysLater");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList abc{"A", "B", "C"};
+        QTest::newRow("three rows wrap to the first")
+            << abc << QStringList() << 0 << QStringList{"A", "B", "C", "A", "B", "C", "A", "B"};
+        QTest::newRow("two rows") << QStringList{"A", "B"} << QStringList() << 0
+                                  << QStringList{"A", "B", "A", "B", "A"};
+        QTest::newRow("one row") << QStringList{"A"} << QStringList() << 0 << QStringList{"A", "A", "A", "A"};
+        QTest::newRow("a known pair is passed over")
+            << abc << QStringList{"B"} << 0 << QStringList{"A", "C", "A", "C", "A"};
+        QTest::newRow("the same pair in two rows")
+            << QStringList{"A", "B", "A", "C"} << QStringList{"A"} << 0 << QStringList{"A", "B", "C", "B", "C"};
+        QTest::newRow("once its day has come it shows")
+            << abc << QStringList{"B"} << 1 << QStringList{"A", "B", "C", "A", "B"};
+        QTest::newRow("all known: as if none were")
+            << abc << abc << 0 << QStringList{"A", "B", "C", "A", "B", "C", "A", "B"};
+    }
+    void walk()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, known);
+        QFETCH(int, daysLater);
+        QFETCH(QStringList, shown);
+        std::vector<std::string> words;
+        for (const QString& row : rows) words.push_back(row.toStdString());
+        Recordset set = rowsOf(words);
+        const Day first{std::chrono::days{20000}};
+        KnownWords marks;
+        for (const QString& word : known) marks.mark(word.toStdString(), word.toStdString() + "-es", first);
+        std::vector<std::string> expected;
+        for (const QString& word : shown) expected.push_back(word.toStdString());
+        QCOMPARE(walked(set, marks, first + std::chrono::days{daysLater}, int(shown.size()) - 1), expected);
     }
 
     void noRowsLeavesNothingToShow()
