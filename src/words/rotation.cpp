@@ -14,7 +14,6 @@ bool moveToNextWord(Recordset& words)
 
 bool moveToNextDueWord(Recordset& words, const KnownWords& known, Day today)
 {
-    if (known.empty()) return moveToNextWord(words);
     // A whole round that finds no row due ends where it began, and the plain step follows.
     for (size_t step = 0; step < words.RecordCount(); ++step) {
         if (!moveToNextWord(words)) return false;

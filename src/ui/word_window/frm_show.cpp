@@ -167,7 +167,9 @@ void FrmShow::Timer1_Timer()
         showCurrentRow();
         return;
     }
-    if (moveToNextDueWord(Data1.recordset(), known_, today())) showCurrentRow();
+    // The clock is asked only while some pair is known: on Linux it reads the time zone anew each time.
+    Recordset& words = Data1.recordset();
+    if (known_.empty() ? moveToNextWord(words) : moveToNextDueWord(words, known_, today())) showCurrentRow();
 }
 
 bool FrmShow::allWordsIn()
