@@ -13,6 +13,12 @@ namespace {
 
 const Day kFirst = *dayFromText("2027-01-15");
 
+// A path in the system's own form, as the program has the learner's folder.
+std::string native(const QString& path)
+{
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
 }  // namespace
 
 class TestKnownWords : public QObject {
@@ -89,15 +95,15 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("2027-01-16\t1\train\tla lluvia\n\xff\xfe junk\n");
         file.close();
-        KnownWordsFile known(folder.path().toStdString());
+        KnownWordsFile known(native(folder.path()));
         KnownWords words;
-        const std::string aside = folder.filePath("known-words-unreadable.txt").toStdString();
+        const std::string aside = native(folder.filePath("known-words-unreadable.txt"));
         QCOMPARE(known.read(words), "Some of the words you know could not be read; those lines are kept in " + aside);
         QCOMPARE(words.size(), size_t(1));
         QFile kept(QString::fromStdString(aside));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("\xff\xfe junk\n"));
-        QCOMPARE(KnownWordsFile(folder.path().toStdString()).read(words), std::string());
+        QCOMPARE(KnownWordsFile(native(folder.path())).read(words), std::string());
         QCOMPARE(words.size(), size_t(1));
     }
 
@@ -106,10 +112,10 @@ private slots:
     {
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir(KnownWordsFile::kName));
-        KnownWordsFile known(folder.path().toStdString());
+        KnownWordsFile known(native(folder.path()));
         KnownWords words;
-        QVERIFY(QString::fromStdString(known.read(words))
-                    .endsWith("; the file is kept as " + folder.filePath("known-words-unreadable.txt")));
+        QVERIFY(known.read(words).ends_with("; the file is kept as " +
+                                            native(folder.filePath("known-words-unreadable.txt"))));
         QVERIFY(QFileInfo(folder.filePath("known-words-unreadable.txt")).isDir());
         QCOMPARE(known.write(words), std::string());
 

@@ -407,10 +407,10 @@ void FrmShow::mnuknow_Click()
         known_ = std::move(marked);
     }
     const int days = static_cast<int>((back - day).count());
-    const QString notice = QStringLiteral("%1: back in %2 %3")
-                               .arg(fromUtf8(english))
-                               .arg(days)
-                               .arg(days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
+    // One arg() for all three, so that a "%2" in the word itself stays as it is.
+    const QString notice =
+        QStringLiteral("%1: back in %2 %3")
+            .arg(fromUtf8(english), QString::number(days), days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
     // The next word due is made current now, and shown once the notice has stood its time.
     moveToNextDueWord(words, known_, day);
     showNotice(notice);
