@@ -145,6 +145,8 @@ std::string KnownWords::text() const
 KnownWords::Reading KnownWords::read(std::string_view text)
 {
     Reading reading;
+    // Saved by an editor that marks UTF-8 so.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     for (size_t start = 0; start < text.size();) {
         const size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
         const std::string_view whole = text.substr(start, end - start);
