@@ -42,9 +42,10 @@ bash "$repo/scripts/setup.sh"
 
 say "building into $build"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target vorlix vorlix-words bundled_words bench_words bench_label_floor bench_load bench_tick >/dev/null
+cmake --build "$build" -j2 --target vorlix vorlix-words bundled_words bench_words bench_words_1k bench_label_floor bench_load bench_tick >/dev/null
 bin="$build/bin"
 big_db="$build/bench-data/weather_100k.mdb"
+known_db="$build/bench-data/weather_1k.mdb"
 big_rows=$("$bin/bench_load" "$big_db" 29 2>/dev/null)
 results="$build/bench-results"
 rm -rf "$results"
@@ -168,6 +169,7 @@ say "running $ticks ticks offscreen and on Xvfb"
 QT_QPA_PLATFORM=offscreen "$bin/bench_tick" "$bin/reg.ocx" "$ticks" 0 >"$results/tick_bundled.txt" 2>"$results/tick_bundled.log"
 QT_QPA_PLATFORM=offscreen "$bin/bench_tick" "$big_db" "$ticks" 29 >"$results/tick_big.txt" 2>"$results/tick_big.log"
 QT_QPA_PLATFORM=xcb "$bin/bench_tick" "$big_db" "$ticks" 29 >"$results/tick_big_x.txt" 2>"$results/tick_big_x.log"
+QT_QPA_PLATFORM=offscreen "$bin/bench_tick" "$known_db" "$ticks" 29 half-known >"$results/tick_known.txt" 2>"$results/tick_known.log"
 
 # ---- idle, the real program under Xvfb ----
 
@@ -280,6 +282,9 @@ bundled="bundled reg.ocx, All ($(thousands "$bundled_rows") rows)"
   tick_row tick_bundled.txt "offscreen, $bundled"
   tick_row tick_big.txt "offscreen, $big"
   tick_row tick_big_x.txt "Xvfb, $big"
+  row "offscreen, 1,000 rows: none / half of them known" \
+    "$(value "$results/tick_known.txt" tick_us_plain) / $(value "$results/tick_known.txt" tick_us_half_known) µs" \
+    "$(value "$results/tick_known.txt" half_known_ratio)x, median of 20 rounds side by side  (goal ≤ 1.5x)"
   echo
   heading "Resident memory, VmRSS" "after start" "after the ticks"
   rss_row tick_bundled.txt "offscreen, $bundled"

@@ -336,6 +336,9 @@ Section "Uninstall"
   ${If} ${FileExists} "${OWN_WORDS_FOLDER}\reg.ocx"
     StrCpy $FinishText "$FinishText$\r$\n$\r$\nYour own words are kept too, in ${OWN_WORDS_FOLDER}\reg.ocx. Delete that file to remove them, or to see the words Vorlix comes with after a later install."
   ${EndIf}
+  ${If} ${FileExists} "${OWN_WORDS_FOLDER}\known-words.txt"
+    StrCpy $FinishText "$FinishText$\r$\n$\r$\nThe words you marked as known are kept as well, in ${OWN_WORDS_FOLDER}\known-words.txt, for a later install."
+  ${EndIf}
   ${If} ${FileExists} "$INSTDIR\*"
     Call un.WhatStays
     StrCpy $FinishText "$FinishText$\r$\n$\r$\n$INSTDIR stays, holding what Vorlix did not install there, or what was changed since: $1."

@@ -44,6 +44,8 @@ public:
     // After run: the folder whose reg.ocx the words come from, the user's own or the program's.
     const std::string& wordFolder() const { return wordFolder_; }
     DataControl& words() { return services_.words; }
+    // The learner's own folder, which holds the words they know as well.
+    const std::optional<std::string>& learnerFolder() const { return services_.userWordFolder; }
 
 private:
     StartupServices services_;

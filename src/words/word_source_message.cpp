@@ -43,15 +43,6 @@ std::optional<FileProblem> fileProblem(const std::string& detail, const std::str
     return FileProblem{detail.substr(0, at), why, detail.substr(pathStart, pathEnd - pathStart)};
 }
 
-// A reason inside a sentence: the system's "Permission denied" reads "permission denied"; an
-// abbreviation such as "I/O error" keeps its capital.
-std::string inSentence(std::string reason)
-{
-    if (reason.size() > 1 && reason[0] >= 'A' && reason[0] <= 'Z' && reason[1] >= 'a' && reason[1] <= 'z')
-        reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
-    return reason;
-}
-
 // "LEAD (REASON): PATH" for a problem with the file, so that the reason is said once and the path
 // last; any other detail in parentheses after the lead.
 std::string aboutTheFile(const std::string& lead, const std::string& detail, const std::string& folder)
@@ -66,6 +57,13 @@ std::string aboutTheFile(const std::string& lead, const std::string& detail, con
 }
 
 }  // namespace
+
+std::string inSentence(std::string reason)
+{
+    if (reason.size() > 1 && reason[0] >= 'A' && reason[0] <= 'Z' && reason[1] >= 'a' && reason[1] <= 'z')
+        reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
+    return reason;
+}
 
 std::string wordSourceMessage(WordSourceFailure failure, const std::string& detail, const std::string& folder,
                               int categoryNumber)

@@ -21,4 +21,8 @@ std::string unreadRestMessage(const std::string& detail, const std::string& fold
 // The line for a category whose query returned no rows.
 std::string emptyCategoryMessage(int categoryNumber);
 
+// A reason inside a sentence: the system's "Permission denied" reads "permission denied"; an
+// abbreviation such as "I/O error" keeps its capital.
+std::string inSentence(std::string reason);
+
 }  // namespace vorlix

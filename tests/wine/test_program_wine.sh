@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real Windows program under Wine, seen from Windows itself and driven with the X pointer:
 # the first word, a frameless window on top in the desktop colour, the drag, the menu, the options
-# dialog, one copy, Exit, the settings in the registry, and a word reader that ends with the
-# program.
+# dialog, a word marked as known, one copy, Exit, the settings in the registry, and a word reader
+# that ends with the program.
 source "$(dirname "$0")/wine_session.sh"
 : "${VORLIX_TEST_DB:?word database to install as reg.ocx}"
 
@@ -87,6 +87,13 @@ check "on top of other windows" test $(( 0x$dialog_exstyle & 0x8 )) -ne 0
 xdotool key Escape
 for _ in $(seq 30); do [ -z "$(program_windows 'QWindow$')" ] && break; sleep 0.1; done
 check "Esc closes it" test -z "$(program_windows 'QWindow$')"
+
+# I know it keeps the mark among the user's own words, whichever word shows.
+right_click_menu >/dev/null
+xdotool key k
+for _ in $(seq 50); do [ -s "$own_words/known-words.txt" ] && break; sleep 0.1; done
+check "I know it keeps the mark in %LOCALAPPDATA%\\Vorlix" \
+  grep -qP '^\d{4}-\d\d-\d\d\t1\t(rain|snow|wind)\t' "$own_words/known-words.txt"
 
 # A second start, with another window in front, ends at once and brings the first forward.
 wine notepad >/dev/null 2>&1 & pids+=($!)

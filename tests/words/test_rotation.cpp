@@ -23,13 +23,13 @@ Recordset rowsOf(const std::vector<std::string>& words)
     return set;
 }
 
-// What the window shows at start and after each of `ticks` ticks.
-std::vector<std::string> shown(Recordset& set, int ticks)
+// What the window shows at start and after each of `ticks` ticks, one letter a word.
+std::string walked(Recordset& set, const KnownWords& known, Day today, int ticks)
 {
     const int english = set.columnIndex("english");
-    std::vector<std::string> out{std::string(set.value(english))};
+    std::string out(set.value(english));
     for (int i = 0; i < ticks; ++i) {
-        if (moveToNextWord(set)) out.emplace_back(set.value(english));
+        if (moveToNextDueWord(set, known, today)) out += set.value(english);
     }
     return out;
 }
@@ -39,14 +39,43 @@ std::vector<std::string> shown(Recordset& set, int ticks)
 class TestRotation : public QObject {
     Q_OBJECT
 private slots:
-    void wrapsToTheFirstRowWithoutAnEmptyTick()
+    // The walk from the start over one-letter words, with `known` marked on the first day and
+    // walked `daysLater`.
+    void walk_data()
     {
-        Recordset three = rowsOf({"A", "B", "C"});
-        QCOMPARE(shown(three, 7), (std::vector<std::string>{"A", "B", "C", "A", "B", "C", "A", "B"}));
-        Recordset two = rowsOf({"A", "B"});
-        QCOMPARE(shown(two, 4), (std::vector<std::string>{"A", "B", "A", "B", "A"}));
-        Recordset one = rowsOf({"A"});
-        QCOMPARE(shown(one, 3), (std::vector<std::string>{"A", "A", "A", "A"}));
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("known");
+        QTest::addColumn<int>("daysLater");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("three rows wrap to the first") << "ABC"
+                                                      << "" << 0 << "ABCABCAB";
+        QTest::newRow("two rows") << "AB"
+                                  << "" << 0 << "ABABA";
+        QTest::newRow("one row") << "A"
+                                 << "" << 0 << "AAAA";
+        QTest::newRow("a known pair is passed over") << "ABC"
+                                                     << "B" << 0 << "ACACA";
+        QTest::newRow("the same pair in two rows") << "ABAC"
+                                                   << "A" << 0 << "ABCBC";
+        QTest::newRow("once its day has come it shows") << "ABC"
+                                                        << "B" << 1 << "ABCAB";
+        QTest::newRow("all known: as if none were") << "ABC"
+                                                    << "ABC" << 0 << "ABCABCAB";
+    }
+    void walk()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QString, known);
+        QFETCH(int, daysLater);
+        QFETCH(QString, shown);
+        std::vector<std::string> words;
+        for (const QChar row : rows) words.emplace_back(1, row.toLatin1());
+        Recordset set = rowsOf(words);
+        const Day first{std::chrono::days{20000}};
+        KnownWords marks;
+        for (const QChar word : known)
+            marks.mark(std::string(1, word.toLatin1()), word.toLatin1() + std::string("-es"), first);
+        QCOMPARE(walked(set, marks, first + std::chrono::days{daysLater}, int(shown.size()) - 1), shown.toStdString());
     }
 
     void noRowsLeavesNothingToShow()

@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,6 +25,7 @@
 #include "ui/word_window/qt_text_measurer.h"
 #include "words/categories.h"
 #include "words/rotation.h"
+#include "words/today.h"
 #include "words/word_source_message.h"
 
 namespace vorlix {
@@ -33,13 +35,37 @@ namespace {
 const QString kPause = QStringLiteral("&Pause");
 const QString kContinue = QStringLiteral("&Continue");
 
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString knownCount(size_t count, const char* one, const char* many)
+{
+    return count == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(count);
+}
+
+// Forgetting is asked once, in a small box of the program's own above the word window.
+bool askToShowAgain(QWidget& window, size_t count)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Vorlix"),
+                    knownCount(count, "Show the known word again, as often as the others?",
+                               "Show the %1 known words again, as often as the others?"),
+                    QMessageBox::Yes | QMessageBox::No, &window);
+    box.setDefaultButton(QMessageBox::No);
+    box.setFont(designFont(DesignFace::MicrosoftSansSerif, 8));
+    offerCloseBoxOnly(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace
 
 FrmShow::FrmShow(WordWindowServices services)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       Data1(services.startup.words()),
       Images(QSize(16, 16), QColor(192, 192, 192)),
-      services_(std::move(services))
+      services_(std::move(services)),
+      knownFile_(services_.startup.learnerFolder())
 {
     setWindowTitle(QString());
     // The title stays empty, as the window has no title bar; a screen reader switching to the window
@@ -135,19 +161,24 @@ void FrmShow::Data1_Open()
 
 void FrmShow::Timer1_Timer()
 {
-    if (!hasWords_) return;
-    // The rest of the words have long come by now, unless the disk is slow; the walk through
-    // them goes on over the whole set, never over the part read so far.
-    if (Data1.loading() && !Data1.finishLoading()) {
-        showNotice(QString::fromStdString(unreadRestMessage(Data1.detail(), services_.startup.wordFolder())));
-        return;
-    }
+    if (!hasWords_ || !allWordsIn()) return;
     if (noticeShown_) {
         // The notice stood in for the current word; show it before moving on.
         showCurrentRow();
         return;
     }
-    if (moveToNextWord(Data1.recordset())) showCurrentRow();
+    // The clock is asked only while some pair is known: on Linux it reads the time zone anew each time.
+    Recordset& words = Data1.recordset();
+    if (known_.empty() ? moveToNextWord(words) : moveToNextDueWord(words, known_, today())) showCurrentRow();
+}
+
+bool FrmShow::allWordsIn()
+{
+    // The rest of the words have long come by now, unless the disk is slow; the walk through
+    // them goes on over the whole set, never over the part read so far.
+    if (!Data1.loading() || Data1.finishLoading()) return true;
+    showNotice(QString::fromStdString(unreadRestMessage(Data1.detail(), services_.startup.wordFolder())));
+    return false;
 }
 
 void FrmShow::showCurrentRow()
@@ -281,7 +312,10 @@ void FrmShow::mouseReleaseEvent(QMouseEvent* event)
 bool FrmShow::eventFilter(QObject* watched, QEvent* event)
 {
     // The first word is on the screen: the rest of the words may be read now.
-    if (watched == LB && event->type() == QEvent::Paint) Data1.readTheRest();
+    if (watched == LB && event->type() == QEvent::Paint) {
+        Data1.readTheRest();
+        if (!knownRead_) QTimer::singleShot(0, this, &FrmShow::readKnownWords);
+    }
     if (watched == LB && event->type() == QEvent::MouseButtonPress) {
         // A press on the word line acts as one on the window.
         const auto* press = static_cast<QMouseEvent*>(event);
@@ -298,6 +332,10 @@ void FrmShow::BuildMenu()
     mnumain = new QMenu(this);
     mnumain->setFont(designFont(DesignFace::Tahoma, 8.25));
     mnustop = mnumain->addAction(kPause, this, &FrmShow::mnustop_Click);
+    mnuknow = mnumain->addAction(QStringLiteral("I &know it"), this, &FrmShow::mnuknow_Click);
+    // Its caption counts what it forgets; it shows only while there is something to forget.
+    mnuagain = mnumain->addAction(QString(), this, &FrmShow::mnuagain_Click);
+    mnuagain->setVisible(false);
     mnusetup = mnumain->addAction(QStringLiteral("&Option"), this, &FrmShow::mnusetup_Click);
     mnuhelp = mnumain->addAction(QStringLiteral("&Help"), this, &FrmShow::mnuhelp_Click);
     link = mnumain->addSeparator();
@@ -305,13 +343,22 @@ void FrmShow::BuildMenu()
     mnuemail = mnumain->addAction(QStringLiteral("E_mail"), this, &FrmShow::mnuemail_Click);
     link2 = mnumain->addSeparator();
     mnuquit = mnumain->addAction(QStringLiteral("&Exit"), this, &FrmShow::mnuquit_Click);
+    connect(mnumain, &QMenu::aboutToShow, this, &FrmShow::updateMenuItems);
+}
+
+void FrmShow::updateMenuItems()
+{
+    readKnownWords();
+    mnuknow->setEnabled(pairShown());
+    mnuagain->setVisible(!known_.empty());
+    mnuagain->setText(knownCount(known_.size(), "Show 1 known word &again", "Show %1 known words &again"));
 }
 
 void FrmShow::SetMenuIcons()
 {
     const std::pair<QAction*, const char*> icons[] = {
-        {mnustop, "stop"},    {mnusetup, "properties"}, {mnuhelp, "help"},
-        {mnuwebsite, "site"}, {mnuemail, "mail"},       {mnuquit, "exit"},
+        {mnustop, "stop"}, {mnuknow, "known"},   {mnuagain, "again"}, {mnusetup, "properties"},
+        {mnuhelp, "help"}, {mnuwebsite, "site"}, {mnuemail, "mail"},  {mnuquit, "exit"},
     };
     for (const auto& [item, key] : icons) item->setIcon(Images.icon(key));
 }
@@ -325,6 +372,65 @@ void FrmShow::mnustop_Click()
         mnustop->setText(kPause);
         Timer1->start();
     }
+}
+
+bool FrmShow::paused() const
+{
+    return mnustop->text() != kPause;
+}
+
+void FrmShow::readKnownWords()
+{
+    if (knownRead_) return;
+    knownRead_ = true;
+    if (const std::string problem = knownFile_.read(known_); !problem.empty())
+        return showNotice(QString::fromStdString(problem));
+    // The first word came before the learner's marks were read: one whose day has not come gives
+    // way at once to the next one due, which then stands a whole display time.
+    if (pairShown() && !currentWordDue(Data1.recordset(), known_, today())) {
+        Timer1_Timer();
+        if (Timer1->isActive()) Timer1->start();
+    }
+}
+
+void FrmShow::mnuknow_Click()
+{
+    readKnownWords();
+    if (!pairShown() || !allWordsIn()) return;
+    Recordset& words = Data1.recordset();
+    const std::string_view english = words.value(words.columnIndex("english"));
+    const Day day = today();
+    KnownWords marked = known_;
+    const Day back = marked.mark(english, words.value(words.columnIndex("spanish")), day);
+    if (!(marked == known_)) {
+        if (const std::string problem = knownFile_.write(marked); !problem.empty())
+            return showNotice(QString::fromStdString(problem));
+        known_ = std::move(marked);
+    }
+    const int days = static_cast<int>((back - day).count());
+    // One arg() for all three, so that a "%2" in the word itself stays as it is.
+    const QString notice =
+        QStringLiteral("%1: back in %2 %3")
+            .arg(fromUtf8(english), QString::number(days), days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
+    // The next word due is made current now, and shown once the notice has stood its time.
+    moveToNextDueWord(words, known_, day);
+    showNotice(notice);
+    // Paused, the timer stands still: the next word comes after one display time all the same, and
+    // the walk stays paused. Continued meanwhile, the timer's next tick brings it.
+    if (paused()) {
+        QTimer::singleShot(Timer1->interval(), this, [this] {
+            if (noticeShown_ && paused()) showCurrentRow();
+        });
+    }
+}
+
+void FrmShow::mnuagain_Click()
+{
+    readKnownWords();
+    if (known_.empty() || !askToShowAgain(*this, known_.size())) return;
+    if (const std::string problem = knownFile_.write(KnownWords()); !problem.empty())
+        return showNotice(QString::fromStdString(problem));
+    known_.forgetAll();
 }
 
 void FrmShow::mnusetup_Click()

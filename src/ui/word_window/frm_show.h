@@ -20,6 +20,8 @@
 #include "ui/word_window/image_list.h"
 #include "ui/word_window/program_location.h"
 #include "words/data_control.h"
+#include "words/known_words.h"
+#include "words/known_words_file.h"
 
 namespace vorlix {
 
@@ -70,6 +72,8 @@ public:
     ImageList Images;
     QMenu* mnumain;
     QAction* mnustop;
+    QAction* mnuknow;
+    QAction* mnuagain;
     QAction* mnusetup;
     QAction* mnuhelp;
     QAction* link;
@@ -79,6 +83,8 @@ public:
     QAction* mnuquit;
 
     void mnustop_Click();
+    void mnuknow_Click();
+    void mnuagain_Click();
     void mnusetup_Click();
     void mnuhelp_Click();
     void mnuwebsite_Click();
@@ -90,6 +96,9 @@ public:
     void showNotice(const QString& line);
 
     QWidget* optionsDialog() const { return options_; }
+
+    // Whether the line shows a word pair, not a notice: what the commands about that pair act on.
+    bool pairShown() const { return hasWords_ && !noticeShown_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -106,6 +115,14 @@ private:
     void BuildMenu();
     void SetMenuIcons();
     void showCurrentRow();
+    // Whether every row has come, for a step over the whole set; if the rest cannot be read, the
+    // window says so and goes on with the rows it has.
+    bool allWordsIn();
+    // Once, after the first word is on the screen, so that the start does not wait for it.
+    void readKnownWords();
+    // What the menu offers as it opens: "I know it" only for a pair, forgetting only what is known.
+    void updateMenuItems();
+    bool paused() const;
     // Opens `target` for a menu command; where the system cannot, the window says `failure`.
     void openOrSay(const QString& target, const QString& failure);
     double dpi() const;
@@ -113,6 +130,9 @@ private:
     void syncPosition();
 
     WordWindowServices services_;
+    KnownWordsFile knownFile_;
+    KnownWords known_;
+    bool knownRead_ = false;
     bool noticeShown_ = false;
     bool hasWords_ = false;
     QString startNotice_;

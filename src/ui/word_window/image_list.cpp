@@ -9,11 +9,15 @@
 #include <QImage>
 #include <QPainter>
 
+#include "ui/word_window/images/again.xpm"
+#include "ui/word_window/images/again_32.xpm"
 #include "ui/word_window/images/exit.xpm"
 #include "ui/word_window/images/help.xpm"
 #include "ui/word_window/images/help_32.xpm"
 #include "ui/word_window/images/icon_16.xpm"
 #include "ui/word_window/images/icon_32.xpm"
+#include "ui/word_window/images/known.xpm"
+#include "ui/word_window/images/known_32.xpm"
 #include "ui/word_window/images/mail.xpm"
 #include "ui/word_window/images/mail_32.xpm"
 #include "ui/word_window/images/properties.xpm"
@@ -109,6 +113,8 @@ void fillMenuImages(ImageList& images)
     images.add("mail", mail_xpm, mail_32_xpm);
     images.add("stop", stop_xpm, stop_32_xpm);
     images.add("help", help_xpm, help_32_xpm);
+    images.add("known", known_xpm, known_32_xpm);
+    images.add("again", again_xpm, again_32_xpm);
 }
 
 QIcon programIcon()

@@ -5,7 +5,9 @@
 
 #include <array>
 
+#include <QAbstractButton>
 #include <QMenu>
+#include <QMessageBox>
 
 #include "ui/word_window/help_path.h"
 #include "ui/word_window/word_window_fixture.h"
@@ -22,13 +24,15 @@ private slots:
         f.installDatabase();
         FrmShow& w = f.start();
         const QList<QAction*> items = w.mnumain->actions();
-        QCOMPARE(items.size(), 8);
-        const QList<QAction*> named = {w.mnustop,    w.mnusetup, w.mnuhelp, w.link,
-                                       w.mnuwebsite, w.mnuemail, w.link2,   w.mnuquit};
+        const QList<QAction*> named = {w.mnustop, w.mnuknow,    w.mnuagain, w.mnusetup, w.mnuhelp,
+                                       w.link,    w.mnuwebsite, w.mnuemail, w.link2,    w.mnuquit};
         QCOMPARE(items, named);
         QStringList captions;
-        for (QAction* item : items) captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(captions, (QStringList{"&Pause", "&Option", "&Help", "-", "&Website", "E_mail", "-", "&Exit"}));
+        for (QAction* item : items) {
+            if (item->isVisible()) captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+        QCOMPARE(captions,
+                 (QStringList{"&Pause", "I &know it", "&Option", "&Help", "-", "&Website", "E_mail", "-", "&Exit"}));
         for (QAction* item : items) {
             QVERIFY(item->shortcut().isEmpty());
             QVERIFY(!item->isCheckable());
@@ -41,9 +45,9 @@ private slots:
         WordWindowFixture f;
         f.installDatabase();
         FrmShow& w = f.start();
-        const std::pair<QAction*, const char*> byKey[] = {{w.mnustop, "stop"},  {w.mnusetup, "properties"},
-                                                          {w.mnuhelp, "help"},  {w.mnuwebsite, "site"},
-                                                          {w.mnuemail, "mail"}, {w.mnuquit, "exit"}};
+        const std::pair<QAction*, const char*> byKey[] = {
+            {w.mnustop, "stop"}, {w.mnuknow, "known"},   {w.mnuagain, "again"}, {w.mnusetup, "properties"},
+            {w.mnuhelp, "help"}, {w.mnuwebsite, "site"}, {w.mnuemail, "mail"},  {w.mnuquit, "exit"}};
         for (const auto& [item, key] : byKey) {
             const QPixmap picture = w.Images.icon(key).pixmap(QSize(16, 16), 1.0);
             QVERIFY2(!picture.isNull(), key);
@@ -108,6 +112,67 @@ private slots:
         since.start();
         QTRY_COMPARE_WITH_TIMEOUT(f.line(), QString("snow  |  la nieve"), 2000);
         QVERIFY(since.elapsed() >= 280);
+    }
+
+    // The pair showing is marked; the window says when it comes back, then shows the next word a
+    // display time later, paused or not, and passes the pair over, after a restart too, until the
+    // marks are forgotten.
+    void iKnowIt_data()
+    {
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("running") << false;
+        QTest::newRow("paused") << true;
+    }
+    void iKnowIt()
+    {
+        QFETCH(bool, paused);
+        WordWindowFixture f;
+        f.installDatabase();
+        f.store.values = {{"xxx", "1"}, {"n", "300"}};
+        FrmShow& w = f.start();
+        if (paused) w.mnustop_Click();
+        emit w.mnumain->aboutToShow();
+        QVERIFY(w.mnuknow->isEnabled() && !w.mnuagain->isVisible());
+        w.mnuknow_Click();
+        QCOMPARE(f.line(), QString("rain: back in 1 day"));
+        emit w.mnumain->aboutToShow();
+        QVERIFY(!w.mnuknow->isEnabled());
+        QCOMPARE(w.mnuagain->text(), QString("Show 1 known word &again"));
+        QTRY_COMPARE(f.line(), QString("snow  |  la nieve"));
+        QCOMPARE(w.Timer1->isActive(), !paused);
+
+        // The first word is drawn before the marks are read; then it gives way, with no tick.
+        FrmShow& restarted = f.start();
+        restarted.Timer1->stop();
+        QVERIFY(QTest::qWaitForWindowExposed(&restarted));
+        QTRY_COMPARE(f.line(), QString("snow  |  la nieve"));
+
+        // Forgetting is asked once.
+        for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+            QTimer::singleShot(0, [answer] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QCOMPARE(box->text(), QString("Show the known word again, as often as the others?"));
+                box->button(answer)->click();
+            });
+            restarted.mnuagain_Click();
+            emit restarted.mnumain->aboutToShow();
+            QCOMPARE(restarted.mnuagain->isVisible(), answer == QMessageBox::No);
+        }
+        QFile file(f.learnerFolder() + "/known-words.txt");
+        QVERIFY(file.open(QIODevice::ReadOnly) && !file.readAll().contains("\train\t"));
+    }
+
+    // A mark that cannot be saved is not made.
+    void aMarkThatCannotBeSavedIsNotMade()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        QFile(f.learnerFolder()).open(QIODevice::WriteOnly);
+        FrmShow& w = f.start();
+        w.mnuknow_Click();
+        QVERIFY(f.line().startsWith("The words you know could not be saved ("));
+        emit w.mnumain->aboutToShow();
+        QVERIFY(!w.mnuagain->isVisible());
     }
 
     void optionTwiceLeavesOneDialogInFront()

@@ -65,7 +65,7 @@ struct WordWindowFixture {
                                                                         return store;
                                                                     },
                                                                     settings, words, program.folder, separator,
-                                                                    std::nullopt});
+                                                                    learnerFolder().toStdString()});
         window = std::make_unique<FrmShow>(
             WordWindowServices{settings, store, *startup, startupEntry, program, [this] { ++quits; },
                                [this](const QString& target, const std::function<void()>& failed) {
@@ -84,6 +84,8 @@ struct WordWindowFixture {
     }
 
     QString line() const { return window->LB->text(); }
+    // The learner's own folder, empty until something is kept there.
+    QString learnerFolder() const { return folder.filePath(QStringLiteral("learner")); }
 };
 
 }  // namespace vorlix::test
