@@ -17,17 +17,6 @@ bool isLineEnd(char c)
     return c == '\n' || c == '\r';
 }
 
-// Where the first line that is neither empty nor a comment starts.
-size_t firstRecordLine(std::string_view text)
-{
-    size_t start = 0;
-    while (start < text.size() && (isLineEnd(text[start]) || text[start] == '#')) {
-        start = std::min(text.find_first_of("\r\n", start), text.size());
-        while (start < text.size() && isLineEnd(text[start])) ++start;
-    }
-    return start;
-}
-
 }  // namespace
 
 bool RecordReader::atLineEnd() const
@@ -63,7 +52,7 @@ void RecordReader::passLine()
 bool RecordReader::next(Record& record)
 {
     while (at_ < text_.size()) {
-        if (isLineEnd(text_[at_]) || (atHead_ && text_[at_] == '#')) {
+        if (isLineEnd(text_[at_])) {
             passLine();
             continue;
         }
@@ -133,9 +122,8 @@ void RecordReader::readQuoted(std::string& field, Record& record)
     }
 }
 
-std::string separatorOf(std::string_view text)
+std::string separatorOf(std::string_view body)
 {
-    const std::string_view body = text.substr(firstRecordLine(text));
     if (body.find_first_of("\t,;") == std::string_view::npos) {
         // The one the list uses first, which a line that lacks it then shows as an error.
         const auto first =

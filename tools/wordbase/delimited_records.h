@@ -22,13 +22,17 @@ struct Record {
 // a time, so that a long list is never held a second time as strings. A field that starts with a
 // double quote runs to the closing one and may hold separators, line breaks and doubled quotes; a
 // quote anywhere else is an ordinary character, as it always was in tab-separated lists. Lines
-// end in LF, CRLF or CR. Empty lines are no records. Nor are, at the head of the text, lines that
-// start with '#' (comments, and Anki's header lines) and a comment a spreadsheet saved in quotes
-// (a first field that starts with '#', and no other); from the first record on, such a line is
-// a record like any other: a word may start with '#', and so may Anki's note ids.
+// end in LF, CRLF or CR. Empty lines are no records. The text is a list's body, past its header
+// and comments (list_header.h); at its head, a comment a spreadsheet saved in quotes (a first
+// field that starts with '#', and no other) is no record either. Any other line is a record: a
+// word may start with '#', and so may Anki's note ids.
 class RecordReader {
 public:
-    RecordReader(std::string_view text, std::string separator) : text_(text), separator_(std::move(separator)) {}
+    // `text` starts at line `line` of the list.
+    RecordReader(std::string_view text, std::string separator, int line = 1)
+        : text_(text), separator_(std::move(separator)), line_(line)
+    {
+    }
 
     // The next record into `record`, whose storage it reuses; false at the end of the text.
     bool next(Record& record);
@@ -45,14 +49,14 @@ private:
     std::string_view text_;
     std::string separator_;
     size_t at_ = 0;
-    int line_ = 1;
+    int line_;
     bool atHead_ = true;
 };
 
-// The separator of a list whose header names none, from its first line that is no comment: a
+// The separator of a list whose header names none, from the first line of its body: a
 // tab, a semicolon or a comma, whichever it uses (a tab before the others, a comma where
 // semicolons are not more). A list typed by hand, with none of the three anywhere, is separated
 // by " - ", " = " or an en dash between blanks, whichever comes first.
-std::string separatorOf(std::string_view text);
+std::string separatorOf(std::string_view body);
 
 }  // namespace vorlix::wordbase

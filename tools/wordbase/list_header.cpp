@@ -23,6 +23,8 @@ constexpr std::array<std::pair<std::string_view, char>, 6> kSeparators = {{
 }};
 constexpr std::array<std::string_view, 4> kColumnsLeftOut = {"tags column", "deck column", "notetype column",
                                                              "guid column"};
+// What Anki's other header lines name: the deck, note type and tags of every note, which hold no word.
+constexpr std::array<std::string_view, 3> kKeysPassedOver = {"deck", "notetype", "tags"};
 
 // A separator by its name, or the character itself.
 std::optional<char> separatorNamed(std::string_view value)
@@ -34,7 +36,8 @@ std::optional<char> separatorNamed(std::string_view value)
     return std::nullopt;
 }
 
-void take(ListHeader& header, std::string_view key, std::string_view value, int line)
+// Takes what the header line "#key:value" says; false when Anki writes no such key.
+bool take(ListHeader& header, std::string_view key, std::string_view value, int line)
 {
     const std::string name = asciiLower(trimmed(key));
     if (name == "separator") {
@@ -52,7 +55,10 @@ void take(ListHeader& header, std::string_view key, std::string_view value, int 
         if (error == std::errc() && end == number.data() + number.size() && column > 0) {
             header.leftOut.insert(column - 1);
         }
+    } else {
+        return std::find(kKeysPassedOver.begin(), kKeysPassedOver.end(), name) != kKeysPassedOver.end();
     }
+    return true;
 }
 
 }  // namespace
@@ -60,15 +66,22 @@ void take(ListHeader& header, std::string_view key, std::string_view value, int 
 ListHeader readListHeader(std::string_view text)
 {
     ListHeader header;
-    for (int line = 1; text.starts_with('#') || text.starts_with('\r') || text.starts_with('\n'); ++line) {
-        const size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        const std::string_view content = text.substr(0, end);
-        if (const size_t colon = content.find(':'); content.starts_with('#') && colon != std::string_view::npos) {
-            take(header, content.substr(1, colon - 1), content.substr(colon + 1), line);
+    bool fromAnki = false;
+    for (std::string_view rest = text; rest.starts_with('#') || rest.starts_with('\r') || rest.starts_with('\n');) {
+        const size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
+        const std::string_view content = rest.substr(0, end);
+        if (content.starts_with('#')) {
+            const size_t colon = content.find(':');
+            const bool taken = colon != std::string_view::npos &&
+                               take(header, content.substr(1, colon - 1), content.substr(colon + 1), header.bodyLine);
+            if (fromAnki && !taken) break;
+            fromAnki = fromAnki || taken;
         }
-        text.remove_prefix(end);
-        if (text.starts_with('\r')) text.remove_prefix(1);
-        if (text.starts_with('\n')) text.remove_prefix(1);
+        rest.remove_prefix(end);
+        if (rest.starts_with('\r')) rest.remove_prefix(1);
+        if (rest.starts_with('\n')) rest.remove_prefix(1);
+        header.bodyStart = text.size() - rest.size();
+        ++header.bodyLine;
     }
     return header;
 }

@@ -22,10 +22,15 @@ struct ListHeader {
     // The names of the columns, as "#columns:" gives them, not yet split.
     std::optional<std::string> columns;
     int columnsLine = 0;
+    // Where the lines of words start, past the header: a byte of the text and its line.
+    size_t bodyStart = 0;
+    int bodyLine = 1;
 };
 
-// The header of `text`: its lines that start with '#' before the first line that holds anything
-// else. A key or a value the tool does not know is passed over, as Anki passes it over.
+// The header of `text`: the lines at its head that start with '#'. A line "#key:value" with a key
+// Anki writes is a header line; a value the tool does not know is passed over, as Anki passes it
+// over. Any other such line is a comment, in a list without Anki's header lines; in one with them,
+// it is the first note, whose id may start with '#', since Anki writes no comments.
 ListHeader readListHeader(std::string_view text);
 
 }  // namespace vorlix::wordbase

@@ -140,7 +140,10 @@ void takeWordFields(const Record& record, const ListShape& shape, std::vector<st
 ListShape listShape(std::string_view text, const ListHeader& header)
 {
     ListShape shape;
-    shape.separator = header.separator ? std::string(1, *header.separator) : separatorOf(text);
+    shape.bodyStart = header.bodyStart;
+    shape.bodyLine = header.bodyLine;
+    const std::string_view body = text.substr(header.bodyStart);
+    shape.separator = header.separator ? std::string(1, *header.separator) : separatorOf(body);
     shape.typedByHand = shape.separator.size() > 1;
     shape.html = header.html;
     shape.leftOut = header.leftOut;
@@ -151,7 +154,7 @@ ListShape listShape(std::string_view text, const ListHeader& header)
 
     // Whether the category may be last is known only once every line has been looked at.
     bool categoryLast = false;
-    RecordReader reader(text, shape.separator);
+    RecordReader reader(body, shape.separator, shape.bodyLine);
     Record record;
     std::vector<std::string> fields;
     while (reader.next(record)) {

@@ -29,6 +29,8 @@ struct ListShape {
     int firstLine = 0;            // the line of the list's first record
     bool firstLineNames = false;  // that record names the columns and holds no pair
     size_t fitting = 0;           // how many records have the layout's fields, at most
+    size_t bodyStart = 0;         // where the lines of words start, past the header
+    int bodyLine = 1;
     // Where the shape is other than a learner would take it to be, one line says so; where no
     // shape fits, an error says why.
     std::optional<Diagnostic> note;

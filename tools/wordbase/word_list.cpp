@@ -51,7 +51,7 @@ std::vector<int> readPairs(std::string_view text, const ListShape& shape, const 
     std::vector<int> lines;
     list.pairs.reserve(shape.fitting);
     lines.reserve(shape.fitting);
-    RecordReader reader(text, shape.separator);
+    RecordReader reader(text.substr(shape.bodyStart), shape.separator, shape.bodyLine);
     Record record;
     std::vector<std::string> fields;
     while (reader.next(record)) {

@@ -482,8 +482,8 @@ private slots:
             << QStringList();
         QTest::newRow("Anki's #columns:, note ids that start with '#'")
             << QByteArray(
-                   "#separator:tab\n#guid column:1\n#tags column:4\n#columns:id\tes\ten\ttags\n\"#a1\"\tla "
-                   "lluvia\train\tweather\n#b2\tel sol\tsun\t\n")
+                   "#separator:tab\n#guid column:1\n#tags column:4\n#columns:id\tes\ten\ttags\n#a1\tla "
+                   "lluvia\train\tweather\n\"#b2\"\tel sol\tsun\t\n")
             << Pairs{{"", "rain", "la lluvia"}, {"", "sun", "el sol"}} << QStringList();
         QTest::newRow("Anki's #columns: in blanks, a tags column it names alone")
             << QByteArray("#separator:tab\n#columns:front back tags\nrain\tla lluvia\tweather\n")
