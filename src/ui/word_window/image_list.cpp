@@ -18,6 +18,8 @@
 #include "ui/word_window/images/mail_32.xpm"
 #include "ui/word_window/images/properties.xpm"
 #include "ui/word_window/images/properties_32.xpm"
+#include "ui/word_window/images/say.xpm"
+#include "ui/word_window/images/say_32.xpm"
 #include "ui/word_window/images/site.xpm"
 #include "ui/word_window/images/site_32.xpm"
 #include "ui/word_window/images/stop.xpm"
@@ -109,6 +111,7 @@ void fillMenuImages(ImageList& images)
     images.add("mail", mail_xpm, mail_32_xpm);
     images.add("stop", stop_xpm, stop_32_xpm);
     images.add("help", help_xpm, help_32_xpm);
+    images.add("say", say_xpm, say_32_xpm);
 }
 
 QIcon programIcon()

@@ -35,7 +35,7 @@ private:
     std::map<std::string, QIcon> icons_;
 };
 
-// The menu pictures, keyed "properties", "exit", "site", "mail", "stop", "help".
+// The menu pictures, keyed "properties", "exit", "site", "mail", "stop", "help", "say".
 void fillMenuImages(ImageList& images);
 
 // The program's icon, at 32x32 and 16x16.

@@ -93,7 +93,8 @@ private slots:
         walk(QAccessible::queryAccessibleInterface(window.mnumain), [&](QAccessibleInterface* element) {
             if (element->role() == QAccessible::MenuItem) names << element->text(QAccessible::Name);
         });
-        QCOMPARE(names, (QStringList{u"Pause"_s, u"Option"_s, u"Help"_s, u"Website"_s, u"E_mail"_s, u"Exit"_s}));
+        QCOMPARE(names,
+                 (QStringList{u"Pause"_s, u"Say it"_s, u"Option"_s, u"Help"_s, u"Website"_s, u"E_mail"_s, u"Exit"_s}));
     }
 
 private:

@@ -22,13 +22,14 @@ private slots:
         f.installDatabase();
         FrmShow& w = f.start();
         const QList<QAction*> items = w.mnumain->actions();
-        QCOMPARE(items.size(), 8);
-        const QList<QAction*> named = {w.mnustop,    w.mnusetup, w.mnuhelp, w.link,
-                                       w.mnuwebsite, w.mnuemail, w.link2,   w.mnuquit};
+        QCOMPARE(items.size(), 9);
+        const QList<QAction*> named = {w.mnustop,    w.mnusay,   w.mnusetup, w.mnuhelp, w.link,
+                                       w.mnuwebsite, w.mnuemail, w.link2,    w.mnuquit};
         QCOMPARE(items, named);
         QStringList captions;
         for (QAction* item : items) captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(captions, (QStringList{"&Pause", "&Option", "&Help", "-", "&Website", "E_mail", "-", "&Exit"}));
+        QCOMPARE(captions,
+                 (QStringList{"&Pause", "&Say it", "&Option", "&Help", "-", "&Website", "E_mail", "-", "&Exit"}));
         for (QAction* item : items) {
             QVERIFY(item->shortcut().isEmpty());
             QVERIFY(!item->isCheckable());
@@ -41,9 +42,9 @@ private slots:
         WordWindowFixture f;
         f.installDatabase();
         FrmShow& w = f.start();
-        const std::pair<QAction*, const char*> byKey[] = {{w.mnustop, "stop"},  {w.mnusetup, "properties"},
-                                                          {w.mnuhelp, "help"},  {w.mnuwebsite, "site"},
-                                                          {w.mnuemail, "mail"}, {w.mnuquit, "exit"}};
+        const std::pair<QAction*, const char*> byKey[] = {
+            {w.mnustop, "stop"},    {w.mnusay, "say"},    {w.mnusetup, "properties"}, {w.mnuhelp, "help"},
+            {w.mnuwebsite, "site"}, {w.mnuemail, "mail"}, {w.mnuquit, "exit"}};
         for (const auto& [item, key] : byKey) {
             const QPixmap picture = w.Images.icon(key).pixmap(QSize(16, 16), 1.0);
             QVERIFY2(!picture.isNull(), key);
@@ -74,6 +75,73 @@ private slots:
         }
         QVERIFY(w.link->icon().isNull() && w.link2->icon().isNull());
         QVERIFY(w.Images.icon("nothing").isNull());
+    }
+
+    // "Say it", and a double-click that leaves the window where it stands, say the pair shown,
+    // English then Spanish; each request stops the one before. The speech starts with the first
+    // request, a tick asks nothing of it, and a pause keeps the pair to be said.
+    void sayItSaysThePairShown()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        QVERIFY(!f.speech);
+        emit w.mnumain->aboutToShow();
+        QVERIFY(w.mnusay->isEnabled());
+        w.mnusay->trigger();
+        QVERIFY(f.speech);
+        const std::vector<SpokenText> rain = {{"rain", Language::English}, {"la lluvia", Language::Spanish}};
+        const std::vector<SpokenText> snow = {{"snow", Language::English}, {"la nieve", Language::Spanish}};
+        QVERIFY(f.speech->requests == std::vector<std::vector<SpokenText>>{rain});
+        w.Timer1_Timer();
+        QCOMPARE(f.speech->requests.size(), size_t(1));
+        w.mnustop_Click();
+        // Qt sends a double-click in place of the second press.
+        for (QWidget* target : {static_cast<QWidget*>(w.LB), static_cast<QWidget*>(&w)}) {
+            QTest::mouseClick(target, Qt::LeftButton);
+            QTest::mouseDClick(target, Qt::LeftButton);
+        }
+        QVERIFY(f.speech->requests == (std::vector{rain, snow, snow}));
+        // A double-click whose first press moved the window is a press of its own.
+        QTest::mouseClick(w.LB, Qt::LeftButton);
+        w.move(w.pos() + QPoint(40, 0));
+        QTest::mouseDClick(w.LB, Qt::LeftButton);
+        QCOMPARE(f.speech->requests.size(), size_t(3));
+    }
+
+    // With a notice in place of the pair, or no words at all, there is nothing to say: the item is
+    // disabled and a double-click does nothing. A refusal of the speech is such a notice, for one
+    // display time.
+    void sayItWaitsForAPair_data()
+    {
+        QTest::addColumn<bool>("words");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("no words") << false << "";
+        QTest::newRow("the speech refuses") << true << "Nothing could be said: the engine failed";
+    }
+    void sayItWaitsForAPair()
+    {
+        QFETCH(bool, words);
+        QFETCH(QString, refusal);
+        WordWindowFixture f;
+        if (words) f.installDatabase();
+        f.speechRefusal = refusal.toStdString();
+        FrmShow& w = f.start();
+        if (words) {
+            w.mnusay_Click();
+            QTRY_COMPARE(f.line(), refusal);
+        }
+        const size_t asked = words ? 1 : 0;
+        emit w.mnumain->aboutToShow();
+        QVERIFY(!w.mnusay->isEnabled());
+        w.mnusay_Click();
+        QTest::mouseClick(w.LB, Qt::LeftButton);
+        QTest::mouseDClick(w.LB, Qt::LeftButton);
+        QCOMPARE(f.speech ? f.speech->requests.size() : 0, asked);
+        QCOMPARE(w.pairShown(), false);
+        w.Timer1_Timer();
+        QCOMPARE(w.pairShown(), words);
+        if (words) QCOMPARE(f.line(), QString("rain  |  la lluvia"));
     }
 
     void pauseAndContinue()
