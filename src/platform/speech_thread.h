@@ -30,7 +30,7 @@ public:
     // `noAnswer` is the trouble line for a request the system has kept longer than `patience`, and
     // for each one made while it keeps it.
     SpeechThread(MakeVoices makeVoices, Trouble trouble, std::string noAnswer,
-                 std::chrono::milliseconds patience = std::chrono::seconds(5));
+                 std::chrono::milliseconds patience = std::chrono::seconds(10));
     // Says nothing more, and leaves the thread to end by itself: it may be waiting on a service
     // that never answers.
     ~SpeechThread() override;

@@ -57,34 +57,45 @@ private:
         connection_ = spd_open2("vorlix", "words", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
         if (error) qCDebug(speechLog) << "speech-dispatcher:" << error;
         std::free(error);
-        if (!connection_) return false;
-        voices_.clear();
-        if (SPDVoice** listed = spd_list_synthesis_voices(connection_)) {
-            for (SPDVoice** voice = listed; *voice; ++voice) {
-                const std::optional<Language> language = languageOfTag((*voice)->language ? (*voice)->language : "");
-                voices_.push_back(language ? std::vector{*language} : std::vector<Language>{});
-            }
-            free_spd_voices(listed);
-        }
-        return true;
+        return connection_ != nullptr;
     }
 
     void disconnect()
     {
         if (connection_) spd_close(connection_);
         connection_ = nullptr;
+        voices_.reset();
+    }
+
+    // The languages of each voice of the service's output module; none where it would not say. The
+    // library takes over a second to read the 13,000 or so of espeak-ng.
+    std::optional<std::vector<std::vector<Language>>> listVoices()
+    {
+        SPDVoice** listed = spd_list_synthesis_voices(connection_);
+        if (!listed) return std::nullopt;
+        std::vector<std::vector<Language>> voices;
+        for (SPDVoice** voice = listed; *voice; ++voice) {
+            const std::optional<Language> language = languageOfTag((*voice)->language ? (*voice)->language : "");
+            voices.push_back(language ? std::vector{*language} : std::vector<Language>{});
+        }
+        free_spd_voices(listed);
+        return voices;
     }
 
     // False where the service did not take it.
     bool handOver(const std::vector<SpokenText>& texts, const Speech::Trouble& trouble)
     {
         if (spd_cancel(connection_) != 0) return false;
-        // The service's output module picks its voice by language, its own default where it has none
-        // of the language: the first voice it lists stands for that.
-        const std::optional<std::size_t> moduleDefault = voices_.empty() ? std::nullopt : std::optional<std::size_t>(0);
         std::vector<Language> missing;
         for (const SpokenText& spoken : texts) {
-            if (!chooseVoice(spoken.language, voices_, moduleDefault)) {
+            // English is said in the module's default voice where it has no English one, so the
+            // first English goes out before the voices are asked for: it is heard while they come.
+            if (!voices_ && spoken.language != Language::English) voices_ = listVoices();
+            // The module picks its voice by language, its own default where it has none of the
+            // language: the first voice it lists stands for that.
+            const std::optional<std::size_t> moduleDefault =
+                !voices_ || voices_->empty() ? std::nullopt : std::optional<std::size_t>(0);
+            if (voices_ && !chooseVoice(spoken.language, *voices_, moduleDefault)) {
                 missing.push_back(spoken.language);
                 continue;
             }
@@ -97,8 +108,8 @@ private:
     }
 
     SPDConnection* connection_ = nullptr;
-    // The languages of each voice of the service's output module.
-    std::vector<std::vector<Language>> voices_;
+    // Asked for once a connection has a text that needs them; until then, every text goes out.
+    std::optional<std::vector<std::vector<Language>>> voices_;
 };
 
 }  // namespace
