@@ -133,7 +133,7 @@ check "and the program runs" running
 # the second still reaches the window.
 read -r _ _ _ left top right bottom < <(word_window)
 xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)); sleep 0.3
-xdotool mousedown 1; sleep 0.05; xdotool mouseup 1; sleep 0.1; xdotool mousedown 1; sleep 0.05; xdotool mouseup 1
+xdotool mousedown 1 sleep 0.05 mouseup 1 sleep 0.1 mousedown 1 sleep 0.05 mouseup 1
 for _ in $(seq 50); do said && break; sleep 0.1; done
 check "a double-click says so too" said
 
