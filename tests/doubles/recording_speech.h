@@ -3,38 +3,28 @@
 
 #pragma once
 
-#include <string>
-#include <vector>
+#include <QStringList>
 
 #include "platform/speech.h"
 
-namespace vorlix {
+namespace vorlix::test {
 
-inline bool operator==(const SpokenText& a, const SpokenText& b)
-{
-    return a.text == b.text && a.language == b.language;
-}
-
-namespace test {
-
-// Speech that keeps the requests it is given, each of which stops the one before, instead of
-// saying them; with a `refusal` line it answers every request with it, as a failing engine does.
-class RecordingSpeech : public Speech {
-public:
-    RecordingSpeech(Trouble trouble, std::string refusal) : trouble_(std::move(trouble)), refusal_(std::move(refusal))
-    {
-    }
-    std::vector<std::vector<SpokenText>> requests;
+// Speech that keeps the requests it is given, each of which stops the one before, as lines such as
+// "en:rain es:la lluvia", instead of saying them; with a `refusal` it answers every request with
+// that line, as a failing engine does.
+struct RecordingSpeech : Speech {
+    Trouble trouble;
+    std::string refusal;
+    QStringList requests;
+    RecordingSpeech(Trouble trouble, std::string refusal) : trouble(std::move(trouble)), refusal(std::move(refusal)) {}
     void say(std::vector<SpokenText> texts) override
     {
-        requests.push_back(std::move(texts));
-        if (!refusal_.empty()) trouble_(refusal_);
+        QStringList said;
+        for (const SpokenText& spoken : texts)
+            said << (spoken.language == Language::English ? "en:" : "es:") + QString::fromStdString(spoken.text);
+        requests << said.join(' ');
+        if (!refusal.empty()) trouble(refusal);
     }
-
-private:
-    Trouble trouble_;
-    std::string refusal_;
 };
 
-}  // namespace test
-}  // namespace vorlix
+}  // namespace vorlix::test

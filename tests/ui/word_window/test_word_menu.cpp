@@ -77,9 +77,8 @@ private slots:
         QVERIFY(w.Images.icon("nothing").isNull());
     }
 
-    // "Say it", and a double-click that leaves the window where it stands, say the pair shown,
-    // English then Spanish; each request stops the one before. The speech starts with the first
-    // request, a tick asks nothing of it, and a pause keeps the pair to be said.
+    // Say it, and a double-click that leaves the window where it stands, say the pair shown; the
+    // speech starts with the first request, a tick asks nothing of it, a pause keeps the pair.
     void sayItSaysThePairShown()
     {
         WordWindowFixture f;
@@ -89,29 +88,23 @@ private slots:
         emit w.mnumain->aboutToShow();
         QVERIFY(w.mnusay->isEnabled());
         w.mnusay->trigger();
-        QVERIFY(f.speech);
-        const std::vector<SpokenText> rain = {{"rain", Language::English}, {"la lluvia", Language::Spanish}};
-        const std::vector<SpokenText> snow = {{"snow", Language::English}, {"la nieve", Language::Spanish}};
-        QVERIFY(f.speech->requests == std::vector<std::vector<SpokenText>>{rain});
         w.Timer1_Timer();
-        QCOMPARE(f.speech->requests.size(), size_t(1));
         w.mnustop_Click();
         // Qt sends a double-click in place of the second press.
         for (QWidget* target : {static_cast<QWidget*>(w.LB), static_cast<QWidget*>(&w)}) {
             QTest::mouseClick(target, Qt::LeftButton);
             QTest::mouseDClick(target, Qt::LeftButton);
         }
-        QVERIFY(f.speech->requests == (std::vector{rain, snow, snow}));
         // A double-click whose first press moved the window is a press of its own.
         QTest::mouseClick(w.LB, Qt::LeftButton);
         w.move(w.pos() + QPoint(40, 0));
         QTest::mouseDClick(w.LB, Qt::LeftButton);
-        QCOMPARE(f.speech->requests.size(), size_t(3));
+        QCOMPARE(f.speech->requests,
+                 QStringList({"en:rain es:la lluvia", "en:snow es:la nieve", "en:snow es:la nieve"}));
     }
 
-    // With a notice in place of the pair, or no words at all, there is nothing to say: the item is
-    // disabled and a double-click does nothing. A refusal of the speech is such a notice, for one
-    // display time.
+    // No words, or a notice such as the speech's refusal in place of the pair for one display time:
+    // nothing to say, the item is disabled and a double-click does nothing.
     void sayItWaitsForAPair_data()
     {
         QTest::addColumn<bool>("words");
@@ -127,21 +120,16 @@ private slots:
         if (words) f.installDatabase();
         f.speechRefusal = refusal.toStdString();
         FrmShow& w = f.start();
-        if (words) {
-            w.mnusay_Click();
-            QTRY_COMPARE(f.line(), refusal);
-        }
-        const size_t asked = words ? 1 : 0;
+        if (words) w.mnusay_Click();
+        QTRY_VERIFY(!w.pairShown());
+        if (words) QCOMPARE(f.line(), refusal);
         emit w.mnumain->aboutToShow();
         QVERIFY(!w.mnusay->isEnabled());
-        w.mnusay_Click();
         QTest::mouseClick(w.LB, Qt::LeftButton);
         QTest::mouseDClick(w.LB, Qt::LeftButton);
-        QCOMPARE(f.speech ? f.speech->requests.size() : 0, asked);
-        QCOMPARE(w.pairShown(), false);
+        QCOMPARE(f.speech ? f.speech->requests.size() : 0, words ? 1 : 0);
         w.Timer1_Timer();
         QCOMPARE(w.pairShown(), words);
-        if (words) QCOMPARE(f.line(), QString("rain  |  la lluvia"));
     }
 
     void pauseAndContinue()

@@ -77,9 +77,7 @@ struct WordWindowFixture {
                                    if (openFails) failed();
                                },
                                [this](Speech::Trouble trouble) {
-                                   auto made = std::make_unique<RecordingSpeech>(std::move(trouble), speechRefusal);
-                                   speech = made.get();
-                                   return made;
+                                   return std::unique_ptr<Speech>(speech = new RecordingSpeech(trouble, speechRefusal));
                                }});
         return *window;
     }
