@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <string_view>
 
 #include <libspeechd.h>
 #include <pthread.h>
@@ -67,10 +68,15 @@ private:
         voices_.reset();
     }
 
-    // The languages of each voice of the service's output module; none where it would not say. The
-    // library takes over a second to read the 13,000 or so of espeak-ng.
+    // The languages of each voice of the service's output module; none where it would not say.
     std::optional<std::vector<std::vector<Language>>> listVoices()
     {
+        // espeak-ng, which the package recommends, speaks both: its 13,000 or so voices, which the
+        // library takes over a second to read, are not asked for.
+        char* module = spd_get_output_module(connection_);
+        const bool espeak = module && (std::string_view(module) == "espeak-ng" || std::string_view(module) == "espeak");
+        std::free(module);
+        if (espeak) return std::vector<std::vector<Language>>{{Language::English, Language::Spanish}};
         SPDVoice** listed = spd_list_synthesis_voices(connection_);
         if (!listed) return std::nullopt;
         std::vector<std::vector<Language>> voices;
@@ -89,7 +95,8 @@ private:
         std::vector<Language> missing;
         for (const SpokenText& spoken : texts) {
             // English is said in the module's default voice where it has no English one, so the
-            // first English goes out before the voices are asked for: it is heard while they come.
+            // first English goes out before the voices are asked for: it is heard while they come
+            // from a module other than espeak-ng.
             if (!voices_ && spoken.language != Language::English) voices_ = listVoices();
             // The module picks its voice by language, its own default where it has none of the
             // language: the first voice it lists stands for that.
