@@ -134,6 +134,7 @@ private:
     // Where the window stood at the last left press: a double-click speaks only where it has not
     // moved the window.
     QPoint pressedAt_;
+    // Last, so that it goes first: its trouble lines come to this window from another thread.
     std::unique_ptr<Speech> speech_;
 };
 
