@@ -9,5 +9,6 @@ namespace vorlix {
 Q_LOGGING_CATEGORY(wordsLog, "vorlix.words", QtInfoMsg)
 Q_LOGGING_CATEGORY(settingsLog, "vorlix.settings", QtInfoMsg)
 Q_LOGGING_CATEGORY(fontsLog, "vorlix.fonts", QtInfoMsg)
+Q_LOGGING_CATEGORY(speechLog, "vorlix.speech", QtInfoMsg)
 
 }  // namespace vorlix

@@ -13,8 +13,10 @@ namespace vorlix {
 //                    then passed on to the program's
 //   vorlix.settings  which settings file is used, why a write failed, where no lock can be kept
 //   vorlix.fonts     which installed family each font of the design is drawn in
+//   vorlix.speech    what the speech service or SAPI said when it could not speak
 Q_DECLARE_LOGGING_CATEGORY(wordsLog)
 Q_DECLARE_LOGGING_CATEGORY(settingsLog)
 Q_DECLARE_LOGGING_CATEGORY(fontsLog)
+Q_DECLARE_LOGGING_CATEGORY(speechLog)
 
 }  // namespace vorlix

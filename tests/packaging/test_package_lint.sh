@@ -39,8 +39,9 @@ fi
 echo "ok - the package holds exactly the program, its files and its desktop integration"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-check "its dependencies come from the binaries: Qt and the Jet library" \
-  bash -c "grep -q 'libqt6widgets6' <<<'$depends' && grep -q 'libmdb3' <<<'$depends'"
+check "its dependencies come from the binaries: Qt, the Jet library, speech-dispatcher's client" \
+  bash -c "grep -q 'libqt6widgets6' <<<'$depends' && grep -q 'libmdb3' <<<'$depends' && grep -q 'libspeechd2' <<<'$depends'"
+check "and it recommends speech-dispatcher's espeak-ng voices" grep -q speech-dispatcher-espeak-ng <(dpkg-deb -f "$deb" Recommends)
 check "no maintainer scripts" bash -c "! dpkg-deb -I '$deb' | grep -Eq ' (pre|post)(inst|rm) '"
 
 root="$(mktemp -d)"

@@ -123,6 +123,24 @@ for _ in $(seq 200); do said && break; sleep 0.1; done
 check "Help with no program for the page says which page it could not open" said
 [ ! -e "$work/html.reg" ] || wine reg import "$work/html.reg" >/dev/null 2>&1
 
+# Say it and a double-click (its first press starts Windows' move) once the help notice has gone:
+# Wine's SAPI does not implement Speak, and the window says so in place of the pair, then goes on.
+for _ in $(seq 100); do said || break; sleep 0.1; done
+read -r fit_w fit_h < <(wine "$VORLIX_BIN_DIR/fit_probe.exe" 'Nothing could be said: Windows speech answered '\
+'"Not implemented" (0x80004001). See the voices in Settings > Time & language > Speech' | tr -d '\r')
+gone() { ! said; }
+for way in "the menu" "a double-click"; do
+  for _ in $(seq 100); do gone && break; sleep 0.1; done
+  if [ "$way" = "the menu" ]; then right_click_menu >/dev/null && xdotool key s; else
+    xdotool mousemove $((left2 + 20)) $((top2 + 10)) sleep 0.3 mousedown 1 sleep 0.15 mouseup 1 sleep 0.1 \
+      mousedown 1 sleep 0.1 mouseup 1
+  fi
+  for _ in $(seq 50); do said && break; sleep 0.1; done
+  check "Say it from $way says that Windows speech said nothing, and where the voices are" said
+done
+for _ in $(seq 100); do gone && break; sleep 0.1; done
+check "the window goes on with its words" gone
+
 # Exit, the menu's last item, ends the program.
 read -r _ _ _ menu_left _ _ menu_bottom <<<"$(right_click_menu)"
 xdotool mousemove $((menu_left + 30)) $((menu_bottom - 10)); sleep 0.3

@@ -4,6 +4,7 @@
 #include "ui/word_window/frm_show.h"
 
 #include <filesystem>
+#include <string>
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -277,10 +278,20 @@ void FrmShow::Form_MouseDown(Qt::MouseButton button, QPoint where)
         // The window manager's own move starts from the pointer's place on the screen, which Qt
         // works out from where it thinks the window stands.
         syncPosition();
+        pressedAt_ = windowPosition(*this);
         // Without a window manager that moves windows, the window follows the pointer here.
         const bool systemMove = windowHandle() && windowHandle()->startSystemMove();
         if (!systemMove) dragOffset_ = where;
     }
+}
+
+void FrmShow::Form_DblClick(Qt::MouseButton button, QPoint where)
+{
+    // Qt sends this in place of the second press. The first one handed the window to the window
+    // manager's move; where that moved nothing, the second says the pair instead of starting another
+    // move, and after a move it is a press of its own.
+    if (button != Qt::LeftButton || windowPosition(*this) != pressedAt_) return Form_MouseDown(button, where);
+    mnusay_Click();
 }
 
 void FrmShow::keyPressEvent(QKeyEvent* event)
@@ -309,6 +320,11 @@ void FrmShow::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) dragOffset_.reset();
 }
 
+void FrmShow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    Form_DblClick(event->button(), event->position().toPoint());
+}
+
 bool FrmShow::eventFilter(QObject* watched, QEvent* event)
 {
     // The first word is on the screen: the rest of the words may be read now.
@@ -316,10 +332,14 @@ bool FrmShow::eventFilter(QObject* watched, QEvent* event)
         Data1.readTheRest();
         if (!knownRead_) QTimer::singleShot(0, this, &FrmShow::readKnownWords);
     }
-    if (watched == LB && event->type() == QEvent::MouseButtonPress) {
+    if (watched == LB && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         // A press on the word line acts as one on the window.
         const auto* press = static_cast<QMouseEvent*>(event);
-        Form_MouseDown(press->button(), LB->mapTo(this, press->position().toPoint()));
+        const QPoint where = LB->mapTo(this, press->position().toPoint());
+        if (event->type() == QEvent::MouseButtonPress)
+            Form_MouseDown(press->button(), where);
+        else
+            Form_DblClick(press->button(), where);
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -333,6 +353,7 @@ void FrmShow::BuildMenu()
     mnumain->setFont(designFont(DesignFace::Tahoma, 8.25));
     mnustop = mnumain->addAction(kPause, this, &FrmShow::mnustop_Click);
     mnuknow = mnumain->addAction(QStringLiteral("I &know it"), this, &FrmShow::mnuknow_Click);
+    mnusay = mnumain->addAction(QStringLiteral("&Say it"), this, &FrmShow::mnusay_Click);
     // Its caption counts what it forgets; it shows only while there is something to forget.
     mnuagain = mnumain->addAction(QString(), this, &FrmShow::mnuagain_Click);
     mnuagain->setVisible(false);
@@ -350,6 +371,7 @@ void FrmShow::updateMenuItems()
 {
     readKnownWords();
     mnuknow->setEnabled(pairShown());
+    mnusay->setEnabled(pairShown());
     mnuagain->setVisible(!known_.empty());
     mnuagain->setText(knownCount(known_.size(), "Show 1 known word &again", "Show %1 known words &again"));
 }
@@ -357,8 +379,8 @@ void FrmShow::updateMenuItems()
 void FrmShow::SetMenuIcons()
 {
     const std::pair<QAction*, const char*> icons[] = {
-        {mnustop, "stop"}, {mnuknow, "known"},   {mnuagain, "again"}, {mnusetup, "properties"},
-        {mnuhelp, "help"}, {mnuwebsite, "site"}, {mnuemail, "mail"},  {mnuquit, "exit"},
+        {mnustop, "stop"}, {mnuknow, "known"},   {mnusay, "say"},    {mnuagain, "again"}, {mnusetup, "properties"},
+        {mnuhelp, "help"}, {mnuwebsite, "site"}, {mnuemail, "mail"}, {mnuquit, "exit"},
     };
     for (const auto& [item, key] : icons) item->setIcon(Images.icon(key));
 }
@@ -431,6 +453,24 @@ void FrmShow::mnuagain_Click()
     if (const std::string problem = knownFile_.write(KnownWords()); !problem.empty())
         return showNotice(QString::fromStdString(problem));
     known_.forgetAll();
+}
+
+void FrmShow::mnusay_Click()
+{
+    if (!pairShown()) return;
+    if (!speech_) {
+        // What the speech cannot say comes from its own thread; the window shows it on its own.
+        speech_ = services_.speech([this](const std::string& line) {
+            QMetaObject::invokeMethod(
+                this, [this, notice = QString::fromStdString(line)] { showNotice(notice); }, Qt::QueuedConnection);
+        });
+    }
+    // A row without one of its words says the other.
+    std::vector<SpokenText> pair;
+    for (const auto& [bound, language] :
+         {std::pair{YinPiaoLbl, Language::English}, {EnglishWordLbl, Language::Spanish}})
+        if (!bound->text().isEmpty()) pair.push_back({bound->text().toStdString(), language});
+    speech_->say(std::move(pair));
 }
 
 void FrmShow::mnusetup_Click()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "app/settings_store.h"
 #include "app/startup_entry.h"
 #include "app/startup_sequence.h"
+#include "platform/speech.h"
 #include "ui/word_window/bound_label.h"
 #include "ui/word_window/image_list.h"
 #include "ui/word_window/program_location.h"
@@ -38,6 +40,9 @@ struct WordWindowServices {
     // Opens a file or URL with the desktop's opener; `failed` runs, perhaps later, when the system
     // cannot open it.
     std::function<void(const QString& target, std::function<void()> failed)> open;
+    // The voices, made at the first "Say it": the system's own unless a test gives others. The
+    // trouble line they are given may be called on any thread.
+    std::function<std::unique_ptr<Speech>(Speech::Trouble)> speech = makeSpeech;
 };
 
 // The word window: one line "english  |  spanish" that moves on every few seconds and fits the
@@ -73,6 +78,7 @@ public:
     QMenu* mnumain;
     QAction* mnustop;
     QAction* mnuknow;
+    QAction* mnusay;
     QAction* mnuagain;
     QAction* mnusetup;
     QAction* mnuhelp;
@@ -84,6 +90,7 @@ public:
 
     void mnustop_Click();
     void mnuknow_Click();
+    void mnusay_Click();
     void mnuagain_Click();
     void mnusetup_Click();
     void mnuhelp_Click();
@@ -105,6 +112,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -112,6 +120,8 @@ protected:
 private:
     // `where` is the press in the window's coordinates.
     void Form_MouseDown(Qt::MouseButton button, QPoint where);
+    // The second press of a double-click.
+    void Form_DblClick(Qt::MouseButton button, QPoint where);
     void BuildMenu();
     void SetMenuIcons();
     void showCurrentRow();
@@ -139,6 +149,11 @@ private:
     QPointer<QWidget> options_;
     // Where in the window the pointer grabbed it, when no window manager moves it.
     std::optional<QPoint> dragOffset_;
+    // Where the window stood at the last left press: a double-click speaks only where it has not
+    // moved the window.
+    QPoint pressedAt_;
+    // Last, so that it goes first: its trouble lines come to this window from another thread.
+    std::unique_ptr<Speech> speech_;
 };
 
 }  // namespace vorlix

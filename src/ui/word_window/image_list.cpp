@@ -22,6 +22,8 @@
 #include "ui/word_window/images/mail_32.xpm"
 #include "ui/word_window/images/properties.xpm"
 #include "ui/word_window/images/properties_32.xpm"
+#include "ui/word_window/images/say.xpm"
+#include "ui/word_window/images/say_32.xpm"
 #include "ui/word_window/images/site.xpm"
 #include "ui/word_window/images/site_32.xpm"
 #include "ui/word_window/images/stop.xpm"
@@ -114,6 +116,7 @@ void fillMenuImages(ImageList& images)
     images.add("stop", stop_xpm, stop_32_xpm);
     images.add("help", help_xpm, help_32_xpm);
     images.add("known", known_xpm, known_32_xpm);
+    images.add("say", say_xpm, say_32_xpm);
     images.add("again", again_xpm, again_32_xpm);
 }
 

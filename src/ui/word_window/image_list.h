@@ -35,7 +35,8 @@ private:
     std::map<std::string, QIcon> icons_;
 };
 
-// The menu pictures, keyed "properties", "exit", "site", "mail", "stop", "help", "known", "again".
+// The menu pictures, keyed "properties", "exit", "site", "mail", "stop", "help", "known", "say",
+// "again".
 void fillMenuImages(ImageList& images);
 
 // The program's icon, at 32x32 and 16x16.

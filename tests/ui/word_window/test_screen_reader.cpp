@@ -95,8 +95,8 @@ private slots:
             if (element->role() == QAccessible::MenuItem && item->isVisible())
                 names << element->text(QAccessible::Name);
         });
-        QCOMPARE(names, (QStringList{u"Pause"_s, u"I know it"_s, u"Option"_s, u"Help"_s, u"Website"_s, u"E_mail"_s,
-                                     u"Exit"_s}));
+        QCOMPARE(names, (QStringList{u"Pause"_s, u"I know it"_s, u"Say it"_s, u"Option"_s, u"Help"_s, u"Website"_s,
+                                     u"E_mail"_s, u"Exit"_s}));
     }
 
 private:

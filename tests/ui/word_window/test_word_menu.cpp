@@ -24,15 +24,15 @@ private slots:
         f.installDatabase();
         FrmShow& w = f.start();
         const QList<QAction*> items = w.mnumain->actions();
-        const QList<QAction*> named = {w.mnustop, w.mnuknow,    w.mnuagain, w.mnusetup, w.mnuhelp,
+        const QList<QAction*> named = {w.mnustop, w.mnuknow,    w.mnusay,   w.mnuagain, w.mnusetup, w.mnuhelp,
                                        w.link,    w.mnuwebsite, w.mnuemail, w.link2,    w.mnuquit};
         QCOMPARE(items, named);
         QStringList captions;
         for (QAction* item : items) {
             if (item->isVisible()) captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
         }
-        QCOMPARE(captions,
-                 (QStringList{"&Pause", "I &know it", "&Option", "&Help", "-", "&Website", "E_mail", "-", "&Exit"}));
+        QCOMPARE(captions, (QStringList{"&Pause", "I &know it", "&Say it", "&Option", "&Help", "-", "&Website",
+                                        "E_mail", "-", "&Exit"}));
         for (QAction* item : items) {
             QVERIFY(item->shortcut().isEmpty());
             QVERIFY(!item->isCheckable());
@@ -46,8 +46,9 @@ private slots:
         f.installDatabase();
         FrmShow& w = f.start();
         const std::pair<QAction*, const char*> byKey[] = {
-            {w.mnustop, "stop"}, {w.mnuknow, "known"},   {w.mnuagain, "again"}, {w.mnusetup, "properties"},
-            {w.mnuhelp, "help"}, {w.mnuwebsite, "site"}, {w.mnuemail, "mail"},  {w.mnuquit, "exit"}};
+            {w.mnustop, "stop"},    {w.mnuknow, "known"},       {w.mnusay, "say"},
+            {w.mnuagain, "again"},  {w.mnusetup, "properties"}, {w.mnuhelp, "help"},
+            {w.mnuwebsite, "site"}, {w.mnuemail, "mail"},       {w.mnuquit, "exit"}};
         for (const auto& [item, key] : byKey) {
             const QPixmap picture = w.Images.icon(key).pixmap(QSize(16, 16), 1.0);
             QVERIFY2(!picture.isNull(), key);
@@ -78,6 +79,61 @@ private slots:
         }
         QVERIFY(w.link->icon().isNull() && w.link2->icon().isNull());
         QVERIFY(w.Images.icon("nothing").isNull());
+    }
+
+    // Say it, and a double-click that leaves the window where it stands, say the pair shown; the
+    // speech starts with the first request, a tick asks nothing of it, a pause keeps the pair.
+    void sayItSaysThePairShown()
+    {
+        WordWindowFixture f;
+        f.installDatabase();
+        FrmShow& w = f.start();
+        QVERIFY(!f.speech);
+        emit w.mnumain->aboutToShow();
+        QVERIFY(w.mnusay->isEnabled());
+        w.mnusay->trigger();
+        w.Timer1_Timer();
+        w.mnustop_Click();
+        // Qt sends a double-click in place of the second press.
+        for (QWidget* target : {static_cast<QWidget*>(w.LB), static_cast<QWidget*>(&w)}) {
+            QTest::mouseClick(target, Qt::LeftButton);
+            QTest::mouseDClick(target, Qt::LeftButton);
+        }
+        // A double-click whose first press moved the window is a press of its own.
+        QTest::mouseClick(w.LB, Qt::LeftButton);
+        w.move(w.pos() + QPoint(40, 0));
+        QTest::mouseDClick(w.LB, Qt::LeftButton);
+        QCOMPARE(f.speech->requests,
+                 QStringList({"en:rain es:la lluvia", "en:snow es:la nieve", "en:snow es:la nieve"}));
+    }
+
+    // No words, or a notice such as the speech's refusal in place of the pair for one display time:
+    // nothing to say, the item is disabled and a double-click does nothing.
+    void sayItWaitsForAPair_data()
+    {
+        QTest::addColumn<bool>("words");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("no words") << false << "";
+        QTest::newRow("the speech refuses") << true << "Nothing could be said: the engine failed";
+    }
+    void sayItWaitsForAPair()
+    {
+        QFETCH(bool, words);
+        QFETCH(QString, refusal);
+        WordWindowFixture f;
+        if (words) f.installDatabase();
+        f.speechRefusal = refusal.toStdString();
+        FrmShow& w = f.start();
+        if (words) w.mnusay_Click();
+        QTRY_VERIFY(!w.pairShown());
+        if (words) QCOMPARE(f.line(), refusal);
+        emit w.mnumain->aboutToShow();
+        QVERIFY(!w.mnusay->isEnabled());
+        QTest::mouseClick(w.LB, Qt::LeftButton);
+        QTest::mouseDClick(w.LB, Qt::LeftButton);
+        QCOMPARE(f.speech ? f.speech->requests.size() : 0, words ? 1 : 0);
+        w.Timer1_Timer();
+        QCOMPARE(w.pairShown(), words);
     }
 
     void pauseAndContinue()

@@ -12,6 +12,7 @@
 
 #include "doubles/fake_single_copy.h"
 #include "doubles/memory_settings_store.h"
+#include "doubles/recording_speech.h"
 #include "ui/word_window/frm_show.h"
 
 namespace vorlix::test {
@@ -46,6 +47,9 @@ struct WordWindowFixture {
     // Whether the system can open nothing the menu asks it to.
     bool openFails = false;
     int quits = 0;
+    // Made at the first "Say it"; it refuses every request with this line where one is given.
+    RecordingSpeech* speech = nullptr;
+    std::string speechRefusal;
     std::unique_ptr<FrmShow> window;
 
     // Puts a test database from the build into the program folder as its reg.ocx.
@@ -71,6 +75,9 @@ struct WordWindowFixture {
                                [this](const QString& target, const std::function<void()>& failed) {
                                    opened.push_back(target);
                                    if (openFails) failed();
+                               },
+                               [this](Speech::Trouble trouble) {
+                                   return std::unique_ptr<Speech>(speech = new RecordingSpeech(trouble, speechRefusal));
                                }});
         return *window;
     }
