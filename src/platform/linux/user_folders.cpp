@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 kestry
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/linux/session_platform.h"
+#include "platform/linux/user_folders.h"
 
 #include <cstdlib>
 
@@ -28,24 +28,45 @@ std::string xdgBaseFolder(const char* variable, const char* underHome)
     return home + "/" + underHome;
 }
 
-int openPrivateFolder(const std::string& path, uid_t user)
+namespace {
+
+// The folder at `path`, open, when it is one that `user` owns and not a link; -1 otherwise.
+int openUsersFolder(const std::string& path, uid_t user, struct stat& status)
 {
     const int folder = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    struct stat status;
-    if (folder >= 0 && fstat(folder, &status) == 0 && status.st_uid == user && (status.st_mode & 077) == 0)
-        return folder;
+    if (folder >= 0 && fstat(folder, &status) == 0 && status.st_uid == user) return folder;
     if (folder >= 0) close(folder);
     return -1;
 }
 
-std::optional<std::string> qtPlatformForSession(const EnvironmentLookup& variable)
+}  // namespace
+
+int openPrivateFolder(const std::string& path, uid_t user)
 {
-    if (variable("QT_QPA_PLATFORM")) return std::nullopt;
-    // Either alone marks a Wayland session: some log-in managers set no session type, and a
-    // compositor started by hand may leave WAYLAND_DISPLAY to its default socket.
-    const bool wayland = variable("WAYLAND_DISPLAY") || variable("XDG_SESSION_TYPE") == "wayland";
-    if (!wayland) return std::nullopt;
-    return variable("DISPLAY") ? "xcb" : "wayland";
+    struct stat status;
+    const int folder = openUsersFolder(path, user, status);
+    if (folder >= 0 && (status.st_mode & 077) == 0) return folder;
+    if (folder >= 0) close(folder);
+    return -1;
+}
+
+int openOwnFolder(const std::string& path, uid_t user)
+{
+    mkdir(path.c_str(), 0700);
+    struct stat status;
+    const int folder = openUsersFolder(path, user, status);
+    if (folder >= 0 && ((status.st_mode & 077) == 0 || fchmod(folder, 0700) == 0)) return folder;
+    if (folder >= 0) close(folder);
+    return -1;
+}
+
+int openRuntimeFolder(const EnvironmentLookup& variable, uid_t user, const std::string& systemFolders)
+{
+    if (const auto runtime = variable("XDG_RUNTIME_DIR")) {
+        const int folder = openPrivateFolder(*runtime, user);
+        if (folder >= 0) return folder;
+    }
+    return openPrivateFolder(systemFolders + "/" + std::to_string(user), user);
 }
 
 }  // namespace vorlix

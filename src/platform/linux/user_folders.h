@@ -24,12 +24,14 @@ std::string xdgBaseFolder(const char* variable, const char* underHome);
 // folder, whatever becomes of its path meanwhile.
 int openPrivateFolder(const std::string& path, uid_t user);
 
-// The Qt platform plugin the word window asks for in this session, or none where Qt's own choice
-// stands. A native Wayland window can neither keep itself above other windows nor place itself,
-// and the word window does both; so in a Wayland session that also offers X11 (XWayland sets
-// DISPLAY) it runs on X11. In one that offers only Wayland it asks for Wayland, rather than leave
-// it to a Qt built to try X11 first, which would not start at all. A platform the user chose with
-// QT_QPA_PLATFORM is left alone.
-std::optional<std::string> qtPlatformForSession(const EnvironmentLookup& variable);
+// As openPrivateFolder, for a folder of the program's own: made where it is missing, and closed
+// to others where it is the user's but open to them, as another tool may have left it.
+int openOwnFolder(const std::string& path, uid_t user);
+
+// The user's runtime folder, open, or -1 where there is none of the user's alone: $XDG_RUNTIME_DIR;
+// else, where that is unset or not private (a terminal that lost it, ssh, cron), the one the
+// system makes for each logged-in user in `systemFolders` ("/run/user/UID"), so that every start
+// of one user's finds the same folder however it was started.
+int openRuntimeFolder(const EnvironmentLookup& variable, uid_t user, const std::string& systemFolders);
 
 }  // namespace vorlix
