@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the release of the commit checked out, into ./dist:
 #   vorlix_VERSION_amd64.deb         the Debian package
-#   vorlix-setup-MAJOR.MINOR.exe     the Windows installer
+#   vorlix-setup-VERSION.exe         the Windows installer
 #   vorlix-VERSION-windows.zip       the Windows program folder, to run from anywhere
 #   vorlix-VERSION.tar.gz            the source: git archive of the commit
 #   SHA256SUMS                       the digests of the four
@@ -12,7 +12,9 @@
 # same commit gives the same bytes wherever and whenever it is released.
 #   release.sh           refuses a work tree with changes that are not committed
 #   release.sh --check   releases twice, from two clones in different folders, compares the two
-#                        byte for byte and keeps the first in ./dist
+#                        byte for byte and keeps the first in ./dist; then builds the installer
+#                        of the release before from its own commit and upgrades from it under
+#                        Wine with the new one (scripts/check-upgrade.sh)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=windows-toolchain.sh
@@ -122,6 +124,27 @@ compare() {
   return "$status"
 }
 
+# upgrade_from_previous VERSION: builds the installer of the newest release in
+# packaging/windows/releases/commits.txt from its commit, as that commit builds it, and upgrades
+# from it with the release of VERSION in ./dist.
+upgrade_from_previous() {
+  local version="$1" previous commit work
+  read -r previous commit < <(grep -v '^#' "$here/packaging/windows/releases/commits.txt" | tail -n1)
+  say "Building the installer of release $previous from its commit $commit"
+  work="$(mktemp -d "${TMPDIR:-/tmp}/vorlix-previous.XXXXXX")"
+  git -C "$here" archive --format=tar --prefix=src/ "$commit" | tar -x -C "$work"
+  VORLIX_WINDOWS_BUILD_DIR="$work/windows" bash "$work/src/scripts/build-windows.sh" \
+    -DBUILD_TESTING=OFF -DVORLIX_BENCH=OFF >"$work/build.log" 2>&1 || { cat "$work/build.log" >&2; die "release $previous did not build"; }
+  local status=0
+  # The list the installer carries of that release must be what its commit builds.
+  cmp -s "$work"/windows/packaging/windows/vorlix-*-files.sha256 "$here/packaging/windows/releases/$previous.sha256" ||
+    { say "packaging/windows/releases/$previous.sha256 is not the list its commit builds"; status=1; }
+  bash "$here/scripts/check-upgrade.sh" "$(ls "$work"/windows/vorlix-setup-*.exe)" "$here/dist/vorlix-setup-$version.exe" \
+    "$here/dist/vorlix-$version-windows.zip" || status=1
+  rm -rf "$work"
+  return "$status"
+}
+
 check() {
   refuse_changes "$here"
   local commit started first second
@@ -144,8 +167,11 @@ check() {
   rm -rf "$here/dist"
   mv "$first/vorlix/dist" "$here/dist"
   rm -rf "$first" "${second%/some/other/folder}"
+  local upgraded=0
+  upgrade_from_previous "$(sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$here/CMakeLists.txt")" || upgraded=1
   say "Checked in $(( ($(date +%s) - started) / 60 )) min $(( ($(date +%s) - started) % 60 )) s; the first release is in $here/dist"
   [ "$verdict" -eq 0 ] || die "the two releases differ"
+  [ "$upgraded" -eq 0 ] || die "the upgrade from the release before fails"
 }
 
 case "${1:-}" in
