@@ -110,8 +110,6 @@ int main(int argc, char* argv[])
                     [](const QString& target, std::function<void()> failed) {
                         openWithDesktop(target, *qApp, std::move(failed));
                     }});
-    // The options dialog carries the word window's icon in its title bar and task-bar button.
-    QApplication::setWindowIcon(window.windowIcon());
     window.Form_Load();
     window.Data1_Open();
     singleCopy.onActivation([&window] { window.activate(); });
