@@ -59,10 +59,12 @@ int secondsAt(int spinPosition)
 
 }  // namespace
 
+// With its system menu, as Windows shows a window's icon in its title bar only then: Qt gives a
+// dialog with a close box and no system menu a modal frame, which shows none.
 frmOption::frmOption(Module1& settings, SettingsStore& store, StartupEntry& entry, std::string executablePath,
                      QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       settings_(settings),
       store_(store),
       entry_(entry),
