@@ -13,6 +13,7 @@
 #include "platform/linux/xdg_startup_entry.h"
 
 using namespace vorlix;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -101,11 +102,6 @@ QString valueOf(const QStringList& lines, const QString& key)
     return {};
 }
 
-QString execOf(const QStringList& lines)
-{
-    return valueOf(lines, QStringLiteral("Exec"));
-}
-
 }  // namespace
 
 class TestXdgStartupEntry : public QObject {
@@ -153,7 +149,7 @@ void TestXdgStartupEntry::addReplacesEarlierPath()
     QVERIFY(entry.add("/opt/new/vorlix"));
     const QStringList lines = fileLines(entryPath());
     QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^Exec="))).size(), 1);
-    QCOMPARE(execOf(lines), QStringLiteral("\"/opt/new/vorlix\""));
+    QCOMPARE(valueOf(lines, u"Exec"_s), QStringLiteral("\"/opt/new/vorlix\""));
     QCOMPARE(QDir(home_->filePath("autostart")).entryList(QDir::Files | QDir::Hidden),
              QStringList{"vorlix1.0.desktop"});
 }
@@ -218,12 +214,12 @@ void TestXdgStartupEntry::execRunsExactlyThePath()
     QVERIFY(entry.add(path.toStdString()));
     const QStringList lines = fileLines(entryPath());
     QCOMPARE(lines.size(), 6);
-    const std::optional<QString> exec = unescapeString(execOf(lines));
+    const std::optional<QString> exec = unescapeString(valueOf(lines, u"Exec"_s));
     QVERIFY(exec);
     const std::optional<QStringList> arguments = execArguments(*exec);
     QVERIFY2(arguments, qPrintable(*exec));
     QCOMPARE(*arguments, QStringList{path});
-    QCOMPARE(unescapeString(valueOf(lines, QStringLiteral("TryExec"))), std::optional<QString>(path));
+    QCOMPARE(unescapeString(valueOf(lines, u"TryExec"_s)), std::optional<QString>(path));
     QProcess validate;
     validate.start(QStringLiteral("desktop-file-validate"), {entryPath()});
     validate.setProcessChannelMode(QProcess::MergedChannels);
@@ -248,7 +244,7 @@ void TestXdgStartupEntry::unsafePathRefused()
     XdgStartupEntry entry;
     QVERIFY(entry.add("/opt/vorlix/vorlix"));
     QVERIFY(!entry.add(path.toStdString()));
-    QCOMPARE(execOf(fileLines(entryPath())), QStringLiteral("\"/opt/vorlix/vorlix\""));
+    QCOMPARE(valueOf(fileLines(entryPath()), u"Exec"_s), QStringLiteral("\"/opt/vorlix/vorlix\""));
 }
 
 void TestXdgStartupEntry::unwritableFolderFails()
