@@ -8,10 +8,10 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev mdbtools mdbtools-dev
-  fonts-liberation2
+  fonts-liberation2 fonts-dejavu-core
   xvfb openbox xdotool x11-utils x11-apps inotify-tools imagemagick
   weston qt6-wayland
-  file lintian desktop-file-utils appstream reuse
+  file lintian desktop-file-utils appstream reuse git
 )
 if [ "${1:-}" = windows ]; then
   # qt6-base-dev-tools: the host's moc and rcc build the Windows program too. wine32: NSIS makes
