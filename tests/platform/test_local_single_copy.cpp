@@ -186,28 +186,37 @@ private slots:
     }
 
     // The lock and the socket go only into a folder that is the user's alone: one others may enter,
-    // a link, or one of another user's is not used.
+    // a link, or one of another user's is not used. The program's own folder is made where it is
+    // missing, and closed to others where another tool left it open, rather than passed over.
     void onlyAFolderOfTheUsersAloneHoldsTheLock_data()
     {
         QTest::addColumn<QString>("make");
         QTest::addColumn<bool>("otherOwner");
+        QTest::addColumn<bool>("programsOwn");
         QTest::addColumn<bool>("used");
-        QTest::newRow("the user's alone") << "mkdir -m 700 F" << false << true;
-        QTest::newRow("others may enter") << "mkdir -m 755 F" << false << false;
-        QTest::newRow("others may write") << "mkdir -m 1777 F" << false << false;
-        QTest::newRow("a link to the user's own") << "mkdir -m 700 G && ln -s G F" << false << false;
-        QTest::newRow("another user's") << "mkdir -m 700 F" << true << false;
+        QTest::newRow("the user's alone") << "mkdir -m 700 F" << false << false << true;
+        QTest::newRow("others may enter") << "mkdir -m 755 F" << false << false << false;
+        QTest::newRow("others may write") << "mkdir -m 1777 F" << false << false << false;
+        QTest::newRow("a link to the user's own") << "mkdir -m 700 G && ln -s G F" << false << false << false;
+        QTest::newRow("another user's") << "mkdir -m 700 F" << true << false << false;
+        QTest::newRow("the program's own, missing") << "true" << false << true << true;
+        QTest::newRow("the program's own, left open") << "mkdir -m 755 F" << false << true << true;
     }
     void onlyAFolderOfTheUsersAloneHoldsTheLock()
     {
         QFETCH(QString, make);
         QFETCH(bool, otherOwner);
+        QFETCH(bool, programsOwn);
         QFETCH(bool, used);
         QTemporaryDir dir;
         QCOMPARE(QProcess::execute(QStringLiteral("sh"), {"-c", "cd '" + dir.path() + "' && " + make}), 0);
-        const int folder = openPrivateFolder(dir.filePath(QStringLiteral("F")).toStdString(), geteuid() + otherOwner);
+        const std::string path = dir.filePath(QStringLiteral("F")).toStdString();
+        const int folder = (programsOwn ? openOwnFolder : openPrivateFolder)(path, geteuid() + otherOwner);
         QCOMPARE(folder >= 0, used);
-        if (folder >= 0) close(folder);
+        if (folder < 0) return;
+        close(folder);
+        QCOMPARE(QFileInfo(QString::fromStdString(path)).permissions() & (QFile::ReadOther | QFile::ExeOther),
+                 QFile::Permissions());
     }
 #endif
 
@@ -233,7 +242,6 @@ private slots:
         QTest::newRow("a long runtime folder path") << QString(150, u'r') << QString(150, u'r') << false << true;
         QTest::newRow("the system's runtime folder, then none") << system << QString() << false << true;
         QTest::newRow("none, then the system's runtime folder") << QString() << system << false << true;
-        QTest::newRow("none, the program's folder left open to others") << QString() << "open" << false << true;
 #endif
     }
     void copiesOfOneUserMeetWhateverTheirFolders()
@@ -245,20 +253,12 @@ private slots:
         // The system's runtime folder is there only for the rows that name it.
         QVERIFY(QDir(home_.filePath(QStringLiteral("system"))).removeRecursively());
         for (const QString& folder : {firstRuntimeFolder, secondRuntimeFolder}) {
-            if (folder.isEmpty() || folder == "open") continue;
+            if (folder.isEmpty()) continue;
             QVERIFY(QDir().mkpath(home_.filePath(folder)));
             const bool shared = folder == "shared";
             QVERIFY(QFile::setPermissions(home_.filePath(folder),
                                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               (shared ? QFile::ReadOther | QFile::ExeOther : QFile::Permissions())));
-        }
-        // "open": the program's own folder, as another tool left it, and no runtime folder.
-        const QString ownFolder = home_.filePath(QStringLiteral("cache/vorlix"));
-        if (secondRuntimeFolder == "open") {
-            QVERIFY(QDir().mkpath(ownFolder));
-            QVERIFY(QFile::setPermissions(ownFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                         QFile::ReadOther | QFile::ExeOther));
-            secondRuntimeFolder.clear();
         }
         QTemporaryDir temporary[2];
         // The copy's folders, as its environment gives them.
@@ -280,8 +280,6 @@ private slots:
         const auto second = startCopy(key, secondRuntimeFolder, otherTemporaryFolder);
         QCOMPARE(second->anotherCopyRuns(), meet);
         if (firstRuntimeFolder == "shared") QVERIFY(QDir(home_.filePath(firstRuntimeFolder)).isEmpty());
-        if (QFileInfo::exists(ownFolder))
-            QCOMPARE(QFileInfo(ownFolder).permissions() & (QFile::ReadOther | QFile::ExeOther), QFile::Permissions());
         if (!meet) return;
         auto answered = requestFromElsewhere(*second);
         QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
