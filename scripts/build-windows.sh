@@ -4,7 +4,7 @@
 # Cross-builds Vorlix for 64-bit Windows into ./build-windows (or $VORLIX_WINDOWS_BUILD_DIR):
 #   build-windows/Vorlix/                the program folder a user gets: vorlix.exe, vorlix-words.exe,
 #                                        wordbase.exe, reg.ocx, help.html and every DLL they load
-#   build-windows/vorlix-setup-1.0.exe   the installer
+#   build-windows/vorlix-setup-VERSION.exe the installer
 # The tests are built as well (bin/); scripts/test-windows.sh runs them under Wine.
 # Uses the toolchain scripts/windows-toolchain.sh finds; where there is none, builds one first.
 set -euo pipefail
@@ -37,4 +37,4 @@ rm -rf "$build/Vorlix"
 cmake --install "$build" --prefix "$build/Vorlix" --strip >/dev/null
 cmake --build "$build" --target installer
 echo "Windows program folder: $build/Vorlix"
-echo "Installer: $build/vorlix-setup-1.0.exe"
+echo "Installer: $build/vorlix-setup-$(sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$here/CMakeLists.txt").exe"

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the release of the commit checked out, into ./dist:
 #   vorlix_VERSION_amd64.deb         the Debian package
-#   vorlix-setup-MAJOR.MINOR.exe     the Windows installer
+#   vorlix-setup-VERSION.exe         the Windows installer
 #   vorlix-VERSION-windows.zip       the Windows program folder, to run from anywhere
 #   vorlix-VERSION.tar.gz            the source: git archive of the commit
 #   SHA256SUMS                       the digests of the four
@@ -12,7 +12,9 @@
 # same commit gives the same bytes wherever and whenever it is released.
 #   release.sh           refuses a work tree with changes that are not committed
 #   release.sh --check   releases twice, from two clones in different folders, compares the two
-#                        byte for byte and keeps the first in ./dist
+#                        byte for byte and keeps the first in ./dist; then builds the installer
+#                        of the release before from its own commit and upgrades from it under
+#                        Wine with the new one (scripts/check-upgrade.sh)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=windows-toolchain.sh
@@ -43,15 +45,33 @@ find_windows_toolchain() {
   printf '%s\n' "$toolchain"
 }
 
+# reproducible_build_of TREE COMMIT: what the builds of COMMIT read, exported: the commit's files,
+# with their times, and nothing else. No cache may hand them objects compiled elsewhere.
+reproducible_build_of() {
+  SOURCE_DATE_EPOCH="$(git -C "$1" log -1 --format=%ct "$2")"
+  export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C CCACHE_DISABLE=1
+  unset CMAKE_C_COMPILER_LAUNCHER CMAKE_CXX_COMPILER_LAUNCHER
+}
+
+# windows_release WORK SRC: the Windows program folder and installer of the source in SRC, a folder
+# in WORK, into WORK/windows; WORK is mapped out of the programs. After reproducible_build_of, it
+# gives the same bytes wherever and whenever it runs.
+windows_release() {
+  local work="$1" src="$2"
+  VORLIX_WINDOWS_BUILD_DIR="$work/windows" bash "$src/scripts/build-windows.sh" -DBUILD_TESTING=OFF \
+    -DVORLIX_BENCH=OFF -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." >&2
+}
+
 # release TREE DIST: the release of TREE's commit into DIST.
 release() {
   local tree="$1" dist="$2"
   refuse_changes "$tree"
-  local commit version epoch work
+  local commit version work
   commit="$(git -C "$tree" rev-parse HEAD)"
   version="$(sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$tree/CMakeLists.txt")"
   [ -n "$version" ] || die "no version in $tree/CMakeLists.txt"
-  epoch="$(git -C "$tree" log -1 --format=%ct "$commit")"
+  reproducible_build_of "$tree" "$commit"
+  local epoch="$SOURCE_DATE_EPOCH"
   VORLIX_MINGW_PREFIX="$(find_windows_toolchain)"
   export VORLIX_MINGW_PREFIX
   say "Releasing Vorlix $version, commit $commit ($(date -u -d "@$epoch" +%F))"
@@ -62,10 +82,6 @@ release() {
   local out="$work/dist" src="$work/vorlix-$version"
   mkdir -p "$out"
 
-  # What the builds read: the commit's files, with their times, and nothing else. No cache may
-  # hand them objects compiled elsewhere.
-  export SOURCE_DATE_EPOCH="$epoch" TZ=UTC LC_ALL=C CCACHE_DISABLE=1
-  unset CMAKE_C_COMPILER_LAUNCHER CMAKE_CXX_COMPILER_LAUNCHER
   git -C "$tree" archive --format=tar --prefix="vorlix-$version/" "$commit" >"$work/source.tar"
   gzip -9 -n <"$work/source.tar" >"$out/vorlix-$version.tar.gz"
   tar -x -C "$work" -f "$work/source.tar"
@@ -79,8 +95,7 @@ release() {
   lintian --fail-on error,warning "$out/$(basename "$deb")" >&2 || die "lintian finds fault with $(basename "$deb")"
 
   say "Building the Windows program and its installer"
-  VORLIX_WINDOWS_BUILD_DIR="$work/windows" bash "$src/scripts/build-windows.sh" \
-    -DBUILD_TESTING=OFF -DVORLIX_BENCH=OFF -DCMAKE_C_FLAGS="$path_map" -DCMAKE_CXX_FLAGS="$path_map" >&2
+  windows_release "$work" "$src"
   cp "$work"/windows/vorlix-setup-*.exe "$out/"
   # The zip: the program folder in name order, every file with the commit's time, no owners.
   find "$work/windows/Vorlix" -exec touch -h -d "@$epoch" {} +
@@ -122,6 +137,28 @@ compare() {
   return "$status"
 }
 
+# upgrade_from_previous VERSION: builds the installer of the newest release in
+# packaging/windows/releases/commits.txt from its commit, as that release was built, and upgrades
+# from it with the release of VERSION in ./dist.
+upgrade_from_previous() {
+  local version="$1" previous commit work
+  read -r previous commit < <(grep -v '^#' "$here/packaging/windows/releases/commits.txt" | tail -n1)
+  say "Building the installer of release $previous from its commit $commit, as its release did"
+  work="$(mktemp -d "${TMPDIR:-/tmp}/vorlix-previous.XXXXXX")"
+  git -C "$here" archive --format=tar --prefix="vorlix-$previous/" "$commit" | tar -x -C "$work"
+  (reproducible_build_of "$here" "$commit" && windows_release "$work" "$work/vorlix-$previous") 2>"$work/build.log" ||
+    { cat "$work/build.log" >&2; die "release $previous did not build"; }
+  local status=0
+  # The list the installer carries of that release must be what that release installed: built
+  # elsewhere or at another time, its programs and DLLs would differ in their time stamps.
+  diff "$here/packaging/windows/releases/$previous.sha256" "$work"/windows/packaging/windows/vorlix-*-files.sha256 >&2 ||
+    { say "packaging/windows/releases/$previous.sha256 (<) is not the list of what release $previous installed (>)"; status=1; }
+  bash "$here/scripts/check-upgrade.sh" "$(ls "$work"/windows/vorlix-setup-*.exe)" "$here/dist/vorlix-setup-$version.exe" \
+    "$here/dist/vorlix-$version-windows.zip" || status=1
+  rm -rf "$work"
+  return "$status"
+}
+
 check() {
   refuse_changes "$here"
   local commit started first second
@@ -144,8 +181,11 @@ check() {
   rm -rf "$here/dist"
   mv "$first/vorlix/dist" "$here/dist"
   rm -rf "$first" "${second%/some/other/folder}"
+  local upgraded=0
+  upgrade_from_previous "$(sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$here/CMakeLists.txt")" || upgraded=1
   say "Checked in $(( ($(date +%s) - started) / 60 )) min $(( ($(date +%s) - started) % 60 )) s; the first release is in $here/dist"
   [ "$verdict" -eq 0 ] || die "the two releases differ"
+  [ "$upgraded" -eq 0 ] || die "the upgrade from the release before fails"
 }
 
 case "${1:-}" in

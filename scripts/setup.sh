@@ -8,10 +8,10 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev mdbtools mdbtools-dev
-  fonts-liberation2
-  xvfb openbox xdotool x11-utils x11-apps inotify-tools
+  fonts-liberation2 fonts-dejavu-core
+  xvfb openbox xdotool x11-utils x11-apps inotify-tools imagemagick
   weston qt6-wayland
-  file lintian desktop-file-utils appstream reuse
+  file lintian desktop-file-utils appstream reuse git
 )
 # "Say it": speech-dispatcher's client library to build with, and the service itself with a voice
 # for English and Spanish, which the speech test starts a copy of its own of.
@@ -19,7 +19,7 @@ packages+=(libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng)
 if [ "${1:-}" = windows ]; then
   # qt6-base-dev-tools: the host's moc and rcc build the Windows program too. wine32: NSIS makes
   # 32-bit installers, which 64-bit Wine alone cannot run.
-  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools wine wine64 wine32:i386 nsis imagemagick zip unzip)
+  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools wine wine64 wine32:i386 nsis zip unzip)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -3,8 +3,9 @@
 # Sourced by the Windows scripts. windows_toolchain prints the folder of the mingw-w64 toolchain
 # (Qt 6.4.2 and mdbtools 1.0.1 built for Windows, with its toolchain.cmake), or nothing when none
 # is at hand: VORLIX_MINGW_PREFIX when set, else the team's prebuilt copy beside the clone, else the
-# one scripts/build-windows-toolchain.sh built into the user's cache.
-windows_toolchain_cache="${XDG_CACHE_HOME:-$HOME/.cache}/vorlix/mingw64"
+# one scripts/build-windows-toolchain.sh built into the user's cache. That is a folder of its own:
+# the program keeps its single-copy lock in ~/.cache/vorlix, which must stay the user's alone.
+windows_toolchain_cache="${XDG_CACHE_HOME:-$HOME/.cache}/vorlix-windows-toolchain/mingw64"
 
 windows_toolchain() {
   local repo candidate

@@ -6,10 +6,11 @@
 ; OUTFILE, LICENSE (the licence text it shows) and the lists release_files.cmake makes:
 ; INSTALL_FILES, RELEASED_FILES and REMOVE_FILES.
 ;
-; What is the user's stays as it is: the user's own word database in %LOCALAPPDATA%\Vorlix, the
-; settings, and every file in the program folder whose content no release of Vorlix installed
-; there (an edited words.tsv, a reg.ocx the user made). Such a reg.ocx is moved to where the
-; program reads the user's own words.
+; The program's own files are replaced and removed by name. What is the user's stays as it is: the
+; user's own word database in %LOCALAPPDATA%\Vorlix, the settings, a words.tsv or reg.ocx in the
+; program folder whose content no release of Vorlix installed there (an edited list, a database
+; the user made), and any file no release installed. Such a reg.ocx, when it is a word database,
+; is moved to where the program reads the user's own words.
 Unicode true
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -29,7 +30,7 @@ InstallDir "$LOCALAPPDATA\Programs\Vorlix"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 SetCompressor /SOLID lzma
 
-VIProductVersion "${VERSION}.0.0"
+VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1033 "ProductName" "Vorlix"
 VIAddVersionKey /LANG=1033 "CompanyName" "kestry"
 VIAddVersionKey /LANG=1033 "FileDescription" "Vorlix setup"
@@ -41,6 +42,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 kestry. Free sof
 Var FinishText
 ; The files of the program folder the installer left as the user had them, ", " between them.
 Var KeptFiles
+; Those it could not write, ", " between them.
+Var FailedFiles
+; 1 when the program folder holds a reg.ocx that is no word database: another program's file.
+Var ForeignWordDatabase
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -63,23 +68,33 @@ Var KeptFiles
 !insertmacro MUI_LANGUAGE "English"
 
 ; A running program cannot be replaced or removed: the user is asked to end it first, before the
-; first page, and again when the work starts. Whether it runs is asked without changing anything:
-; Windows lets no one open a running program's file for writing. The question must come in front
-; of every window, the word window included, which stays above the others. A message box asking
-; for that alone (MB_TOPMOST) is not kept on top under Wine; one owned by a window on top, made for
-; it and never shown, is, on Windows too.
+; first page, and again when the work starts; nothing is changed before none runs. The word window,
+; its word reader and the word-list tool each hold the program's DLLs. Whether one runs is asked
+; without changing anything: Windows lets no one open a running program's file for writing. The
+; question must come in front of every window, the word window included, which stays above the
+; others. A message box asking for that alone (MB_TOPMOST) is not kept on top under Wine; one owned
+; by a window on top, made for it and never shown, is, on Windows too.
+; $2 becomes MESSAGE when the program NAME of the program folder runs.
+!macro WhenRunning NAME MESSAGE
+  ; GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING
+  System::Call 'kernel32::CreateFileW(w "$INSTDIR\${NAME}", i 0x40000000, i 7, p 0, i 3, i 0, p 0) p .r0 ?e'
+  Pop $1
+  ${If} $0 P<> -1
+    System::Call 'kernel32::CloseHandle(p r0)'
+  ; Only a running program's file is refused for sharing (ERROR_SHARING_VIOLATION); a missing
+  ; one, or one refused for another reason, is no running program.
+  ${ElseIf} $1 = 32
+    StrCpy $2 "${MESSAGE}"
+  ${EndIf}
+!macroend
+
 !macro WaitUntilNotRunning CAPTION
   ${Do}
-    ; GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING
-    System::Call 'kernel32::CreateFileW(w "$INSTDIR\vorlix.exe", i 0x40000000, i 7, p 0, i 3, i 0, p 0) p .r0 ?e'
-    Pop $1
-    ${If} $0 P<> -1
-      System::Call 'kernel32::CloseHandle(p r0)'
-      ${Break}
-    ${EndIf}
-    ; Only a running program's file is refused for sharing (ERROR_SHARING_VIOLATION); a missing
-    ; one, or one refused for another reason, is no running program.
-    ${If} $1 <> 32
+    StrCpy $2 ""
+    !insertmacro WhenRunning "wordbase.exe" "Vorlix - Use My Own Words is running.$\r$\nClose its window, then Retry."
+    !insertmacro WhenRunning "vorlix-words.exe" "Vorlix is running.$\r$\nRight-click its word window, choose Exit, then Retry."
+    !insertmacro WhenRunning "vorlix.exe" "Vorlix is running.$\r$\nRight-click its word window, choose Exit, then Retry."
+    ${If} $2 == ""
       ${Break}
     ${EndIf}
     ${If} ${Silent}
@@ -88,7 +103,7 @@ Var KeptFiles
     ; WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WS_POPUP
     System::Call 'user32::CreateWindowExW(i 0x88, w "STATIC", w "", i 0x80000000, i 0, i 0, i 0, i 0, p 0, p 0, p 0, p 0) p .r1'
     ; MB_RETRYCANCEL | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST; IDRETRY is 4
-    System::Call 'user32::MessageBoxW(p r1, w "Vorlix is running.$\r$\nRight-click its word window, choose Exit, then Retry.${U+00A0}", w "${CAPTION}", i 0x50035) i .r0'
+    System::Call 'user32::MessageBoxW(p r1, w "$2${U+00A0}", w "${CAPTION}", i 0x50035) i .r0'
     System::Call 'user32::DestroyWindow(p r1)'
     ${If} $0 != 4
       Abort
@@ -151,8 +166,9 @@ Function ${PREFIX}Sha256
 FunctionEnd
 !macroend
 
-; ${PREFIX}Ours: $R1 becomes 1 when the file $R0 of the program folder ("platforms\qwindows.dll")
-; is not there, or holds what a release of Vorlix installed there; 0 when it is the user's.
+; ${PREFIX}Ours: $R1 becomes 1 when the word list or database $R0 of the program folder
+; ("words.tsv") is not there, or holds what a release of Vorlix installed there; 0 when it is the
+; user's.
 !macro OursFunction PREFIX
 Function ${PREFIX}Ours
   ${IfNot} ${FileExists} "$INSTDIR\$R0"
@@ -177,13 +193,30 @@ FunctionEnd
 !insertmacro OursFunction ""
 !insertmacro OursFunction "un."
 
-; The installer's command for one file of the program folder: it replaces only what is Vorlix's.
-!macro InstallFile FOLDER NAME
+; The installer's command for a program file: it is replaced whatever it holds. One that cannot be
+; written is named on the last page rather than passed over in silence.
+!macro InstallProgramFile FOLDER NAME
+  SetOutPath "${FOLDER}"
+  ClearErrors
+  File "${PROGRAM_FOLDER}\${NAME}"
+  ${If} ${Errors}
+    ${If} $FailedFiles == ""
+      StrCpy $FailedFiles "${NAME}"
+    ${Else}
+      StrCpy $FailedFiles "$FailedFiles, ${NAME}"
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; The installer's command for the word list or database: it replaces only what is Vorlix's.
+!macro InstallUsersFile FOLDER NAME
   StrCpy $R0 "${NAME}"
   Call Ours
   ${If} $R1 = 1
-    SetOutPath "${FOLDER}"
-    File "${PROGRAM_FOLDER}\${NAME}"
+    !insertmacro InstallProgramFile "${FOLDER}" "${NAME}"
+  ${ElseIf} "${NAME}" == "reg.ocx"
+  ${AndIf} $ForeignWordDatabase = 1
+    ; The last page says what it is.
   ${ElseIf} $KeptFiles == ""
     StrCpy $KeptFiles "${NAME}"
   ${Else}
@@ -191,10 +224,10 @@ FunctionEnd
   ${EndIf}
 !macroend
 
-; The uninstaller's command for one file of the program folder: it removes only what is Vorlix's.
-!macro RemoveFile NAME
+; The command that removes the word list or database: only what is Vorlix's.
+!macro RemoveUsersFile PREFIX NAME
   StrCpy $R0 "${NAME}"
-  Call un.Ours
+  Call ${PREFIX}Ours
   ${If} $R1 = 1
     Delete "$INSTDIR\${NAME}"
   ${EndIf}
@@ -203,12 +236,27 @@ FunctionEnd
 ; A reg.ocx in the program folder that no release installed is one the user made there, as the
 ; help page once said to: it goes to where the program reads the user's own words, or, where
 ; there are some already, beside them under a name of its own. $0 becomes where it went, or
-; stays empty. Where it cannot be moved, it stays, and is kept as the user's.
+; stays empty. Where it cannot be moved, it stays, and is kept as the user's. Only a word database
+; goes, an Access (Jet) file: a file of that name of another program's stays where that program
+; looks for it, and $ForeignWordDatabase becomes 1.
 Function MoveOwnWordDatabase
   StrCpy $0 ""
+  StrCpy $ForeignWordDatabase 0
   StrCpy $R0 "reg.ocx"
   Call Ours
   ${If} $R1 = 1
+    Return
+  ${EndIf}
+  StrCpy $1 ""
+  ClearErrors
+  FileOpen $2 "$INSTDIR\reg.ocx" r
+  ${IfNot} ${Errors}
+    FileSeek $2 4
+    FileRead $2 $1 15
+    FileClose $2
+  ${EndIf}
+  ${If} $1 S!= "Standard Jet DB"
+    StrCpy $ForeignWordDatabase 1
     Return
   ${EndIf}
   CreateDirectory "${OWN_WORDS_FOLDER}"
@@ -260,7 +308,8 @@ FunctionEnd
 
 Section "Vorlix"
   !insertmacro WaitUntilNotRunning "$(^SetupCaption)"
-  StrCpy $FinishText "Vorlix is installed. To see words of your own, give your list to $\"Vorlix - Use My Own Words$\" in the Start menu."
+  ; The last page's first paragraph comes last, when it is known whether every file was written.
+  StrCpy $FinishText ""
   Call MoveOwnWordDatabase
   ${If} $0 == "${OWN_WORDS_FOLDER}\reg.ocx"
     StrCpy $FinishText "$FinishText$\r$\n$\r$\nYour own words, reg.ocx in the program folder, are now in $0, where Vorlix reads them and installing leaves them alone."
@@ -270,8 +319,17 @@ Section "Vorlix"
   ; The files keep no build times: the same program folder makes the same installer.
   SetDateSave off
   !include "${INSTALL_FILES}"
+  ${If} $ForeignWordDatabase = 1
+    StrCpy $FinishText "$FinishText$\r$\n$\r$\n$INSTDIR\reg.ocx is no word database and stays as it was; Vorlix shows no words while it is there. Install Vorlix into a folder of its own."
+  ${EndIf}
   ${If} $KeptFiles != ""
     StrCpy $FinishText "$FinishText$\r$\n$\r$\nKept as you changed them: $KeptFiles."
+  ${EndIf}
+  ${If} $FailedFiles == ""
+    StrCpy $FinishText "Vorlix is installed. To see words of your own, give your list to $\"Vorlix - Use My Own Words$\" in the Start menu.$FinishText"
+  ${Else}
+    StrCpy $FinishText "Vorlix is not completely installed: $FailedFiles could not be written. End every program that may use them, then run this installer again.$FinishText"
+    SetErrorLevel 2
   ${EndIf}
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"

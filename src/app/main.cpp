@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 kestry
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -22,6 +23,39 @@
 #include "ui/word_window/frm_show.h"
 
 using namespace vorlix;
+
+namespace {
+
+// What Qt says while it connects to the display, held back. Where it finds none, it ends the
+// program with a message that tells to reinstall it, after lines that name the plugins it tried;
+// the user gets one line that says what is missing instead, and status 1. Otherwise what it said
+// goes out as it would have.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+void holdOrEndWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, context.category, text});
+        return;
+    }
+    const QString reason = heldMessages.empty() ? text.section(u'\n', 0, 0) : heldMessages.front().text;
+    std::fprintf(stderr, "vorlix: no display to show the word window on (%s)\n", qPrintable(reason.trimmed()));
+    std::_Exit(1);
+}
+
+void passHeldMessagesOn(QtMessageHandler handler)
+{
+    for (const HeldMessage& message : heldMessages)
+        handler(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()), message.text);
+    heldMessages.clear();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -59,7 +93,10 @@ int main(int argc, char* argv[])
     }
     int argumentCount = static_cast<int>(arguments.size());
     arguments.push_back(nullptr);
+    const QtMessageHandler qtHandler = qInstallMessageHandler(holdOrEndWithoutDisplay);
     QApplication app(argumentCount, arguments.data());
+    qInstallMessageHandler(qtHandler);
+    passHeldMessagesOn(qtHandler);
     // The installed desktop entry: Wayland compositors and task managers find the icon through it.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.kestry.Vorlix"));
     // The word window has no task-bar button, and closing the options dialog must not end the run.

@@ -20,11 +20,17 @@ class LocalSingleCopy : public SingleCopy {
 public:
     // `key` names the settings store guarded; copies with different keys never meet.
     explicit LocalSingleCopy(std::string key);
+#ifndef _WIN32
+    // As above, with the folder that holds the system's runtime folder of each user somewhere
+    // other than /run/user.
+    LocalSingleCopy(std::string key, std::string systemRuntimeFolders);
+#endif
     ~LocalSingleCopy() override;
     LocalSingleCopy(const LocalSingleCopy&) = delete;
     LocalSingleCopy& operator=(const LocalSingleCopy&) = delete;
 
     bool anotherCopyRuns() override;
+    // A copy that does not answer is passed over: this one then answers the later starts.
     bool activateRunningCopy() override;
     // In the running copy, once its window is shown: a later copy's request, also one made before,
     // runs `activate` on the user-interface thread, from the event loop.

@@ -8,7 +8,7 @@ source "$(dirname "$0")/package.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 check() { local what="$1"; shift; if "$@"; then echo "ok - $what"; else fail "$what"; fi; }
 
-check "named as Debian names a package" test "$(basename "$deb")" = "vorlix_1.0.0_$(dpkg --print-architecture).deb"
+check "named as Debian names a package" test "$(basename "$deb")" = "vorlix_1.1.0_$(dpkg --print-architecture).deb"
 
 # Sorted as the contents are, whatever the locale's order.
 expected="$(sort <<<"./usr/bin/vorlix -> ../lib/vorlix/vorlix

@@ -5,6 +5,10 @@
 
 #include <QTemporaryDir>
 
+#include <future>
+#include <memory>
+#include <thread>
+
 #include "platform/local_single_copy.h"
 
 #ifdef _WIN32
@@ -13,7 +17,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "platform/linux/session_platform.h"
+#include "platform/linux/user_folders.h"
 #endif
 
 using namespace vorlix;
@@ -36,6 +40,13 @@ auto setVariable(const char* name, const QString& value)
     });
     value.isNull() ? qunsetenv(name) : qputenv(name, value.toLocal8Bit());
     return restore;
+}
+
+// A later start's request, made from a thread of its own as from a process of its own, while the
+// running copy answers in this thread's event loop (QTRY_ runs it).
+std::future<bool> requestFromElsewhere(LocalSingleCopy& later)
+{
+    return std::async(std::launch::async, [&later] { return later.activateRunningCopy(); });
 }
 
 }  // namespace
@@ -64,10 +75,12 @@ private slots:
 
         LocalSingleCopy second(key);
         QVERIFY(second.anotherCopyRuns());
-        QVERIFY(second.activateRunningCopy());
+        auto answered = requestFromElsewhere(second);
+        QThread::msleep(100);
         int activated = 0;
         first.onActivation([&activated] { ++activated; });
         QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
+        QVERIFY(answered.get());
         QTest::qWait(100);
         QCOMPARE(activated, 1);
     }
@@ -92,9 +105,16 @@ private slots:
     }
 
     // Whatever holds the lock without answering (a process stopped, or not the program at all),
-    // the later copy is told so within a bounded wait, and starts.
+    // the later copy is told so within a bounded wait, and starts; it then answers in its place.
+    void aLockNobodyAnswersForLetsTheCopyStart_data()
+    {
+        QTest::addColumn<bool>("takesRequests");
+        QTest::newRow("nothing takes requests") << false;
+        QTest::newRow("a copy that never answers them") << true;
+    }
     void aLockNobodyAnswersForLetsTheCopyStart()
     {
+        QFETCH(bool, takesRequests);
         const std::string key = uniqueKey();
         const std::string name = "vorlix1.0-" + key;
 #ifdef _WIN32
@@ -107,12 +127,39 @@ private slots:
         QVERIFY(lock.open(QIODevice::WriteOnly));
         QCOMPARE(flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
 #endif
+        // A copy of its own thread that is never let take a request, as a stopped or hung one.
+        std::promise<void> started, end;
+        std::thread stalled;
+        if (takesRequests) {
+            stalled = std::thread([&] {
+                LocalSingleCopy copy(key);
+                copy.anotherCopyRuns();
+                copy.activateRunningCopy();
+                started.set_value();
+                end.get_future().wait();
+            });
+            started.get_future().wait();
+        }
+        const auto stop = qScopeGuard([&] {
+            if (!stalled.joinable()) return;
+            end.set_value();
+            stalled.join();
+        });
+
         LocalSingleCopy later(key);
         QVERIFY(later.anotherCopyRuns());
         QElapsedTimer took;
         took.start();
         QVERIFY(!later.activateRunningCopy());
         QVERIFY(took.elapsed() < 10000);
+
+        int activated = 0;
+        later.onActivation([&activated] { ++activated; });
+        LocalSingleCopy third(key);
+        QVERIFY(third.anotherCopyRuns());
+        auto answered = requestFromElsewhere(third);
+        QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
+        QVERIFY(answered.get());
     }
 
 #ifndef _WIN32
@@ -133,94 +180,123 @@ private slots:
         afterCrash.onActivation([&activated] { ++activated; });
         LocalSingleCopy later(key);
         QVERIFY(later.anotherCopyRuns());
-        QVERIFY(later.activateRunningCopy());
+        auto answered = requestFromElsewhere(later);
         QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
+        QVERIFY(answered.get());
     }
 
     // The lock and the socket go only into a folder that is the user's alone: one others may enter,
-    // a link, or one of another user's is not used.
+    // a link, or one of another user's is not used. The program's own folder is made where it is
+    // missing, and closed to others where another tool left it open, rather than passed over.
     void onlyAFolderOfTheUsersAloneHoldsTheLock_data()
     {
         QTest::addColumn<QString>("make");
         QTest::addColumn<bool>("otherOwner");
+        QTest::addColumn<bool>("programsOwn");
         QTest::addColumn<bool>("used");
-        QTest::newRow("the user's alone") << "mkdir -m 700 F" << false << true;
-        QTest::newRow("others may enter") << "mkdir -m 755 F" << false << false;
-        QTest::newRow("others may write") << "mkdir -m 1777 F" << false << false;
-        QTest::newRow("a link to the user's own") << "mkdir -m 700 G && ln -s G F" << false << false;
-        QTest::newRow("another user's") << "mkdir -m 700 F" << true << false;
+        QTest::newRow("the user's alone") << "mkdir -m 700 F" << false << false << true;
+        QTest::newRow("others may enter") << "mkdir -m 755 F" << false << false << false;
+        QTest::newRow("others may write") << "mkdir -m 1777 F" << false << false << false;
+        QTest::newRow("a link to the user's own") << "mkdir -m 700 G && ln -s G F" << false << false << false;
+        QTest::newRow("another user's") << "mkdir -m 700 F" << true << false << false;
+        QTest::newRow("the program's own, missing") << "true" << false << true << true;
+        QTest::newRow("the program's own, left open") << "mkdir -m 755 F" << false << true << true;
     }
     void onlyAFolderOfTheUsersAloneHoldsTheLock()
     {
         QFETCH(QString, make);
         QFETCH(bool, otherOwner);
+        QFETCH(bool, programsOwn);
         QFETCH(bool, used);
         QTemporaryDir dir;
         QCOMPARE(QProcess::execute(QStringLiteral("sh"), {"-c", "cd '" + dir.path() + "' && " + make}), 0);
-        const int folder = openPrivateFolder(dir.filePath(QStringLiteral("F")).toStdString(), geteuid() + otherOwner);
+        const std::string path = dir.filePath(QStringLiteral("F")).toStdString();
+        const int folder = (programsOwn ? openOwnFolder : openPrivateFolder)(path, geteuid() + otherOwner);
         QCOMPARE(folder >= 0, used);
-        if (folder >= 0) close(folder);
+        if (folder < 0) return;
+        close(folder);
+        QCOMPARE(QFileInfo(QString::fromStdString(path)).permissions() & (QFile::ReadOther | QFile::ExeOther),
+                 QFile::Permissions());
     }
 #endif
 
     // The lock belongs to the user, not to the temporary folder a start was given: two copies of
     // one user meet wherever their folders are, the one brings the other forward, and a runtime
-    // folder that is not the user's alone is passed over for one that is.
+    // folder that is not the user's alone is passed over for one that is. Folders are named from
+    // the test's home; "system" is the runtime folder the system makes for the user.
     void copiesOfOneUserMeetWhateverTheirFolders_data()
     {
-        QTest::addColumn<QString>("runtimeFolder");
-        QTest::addColumn<bool>("otherRuntimeFolder");
+        QTest::addColumn<QString>("firstRuntimeFolder");
+        QTest::addColumn<QString>("secondRuntimeFolder");
         QTest::addColumn<bool>("otherTemporaryFolder");
         QTest::addColumn<bool>("meet");
-        QTest::newRow("another temporary folder") << "run" << false << true << true;
+        QTest::newRow("another temporary folder") << "run"
+                                                  << "run" << true << true;
 #ifndef _WIN32
-        QTest::newRow("another runtime folder") << "run" << true << false << false;
-        QTest::newRow("no runtime folder") << QString() << false << true << true;
-        QTest::newRow("a runtime folder others may enter") << "shared" << false << true << true;
-        QTest::newRow("a long runtime folder path") << QString(150, u'r') << false << false << true;
+        const QString system = QStringLiteral("system/%1").arg(geteuid());
+        QTest::newRow("another runtime folder") << "run"
+                                                << "run2" << false << false;
+        QTest::newRow("no runtime folder") << QString() << QString() << true << true;
+        QTest::newRow("a runtime folder others may enter") << "shared"
+                                                           << "shared" << true << true;
+        QTest::newRow("a long runtime folder path") << QString(150, u'r') << QString(150, u'r') << false << true;
+        QTest::newRow("the system's runtime folder, then none") << system << QString() << false << true;
+        QTest::newRow("none, then the system's runtime folder") << QString() << system << false << true;
 #endif
     }
     void copiesOfOneUserMeetWhateverTheirFolders()
     {
-        QFETCH(QString, runtimeFolder);
-        QFETCH(bool, otherRuntimeFolder);
+        QFETCH(QString, firstRuntimeFolder);
+        QFETCH(QString, secondRuntimeFolder);
         QFETCH(bool, otherTemporaryFolder);
         QFETCH(bool, meet);
-        for (const QString& folder : {runtimeFolder, runtimeFolder + "2"}) {
-            if (runtimeFolder.isEmpty()) break;
+        // The system's runtime folder is there only for the rows that name it.
+        QVERIFY(QDir(home_.filePath(QStringLiteral("system"))).removeRecursively());
+        for (const QString& folder : {firstRuntimeFolder, secondRuntimeFolder}) {
+            if (folder.isEmpty()) continue;
             QVERIFY(QDir().mkpath(home_.filePath(folder)));
-            const bool shared = runtimeFolder == "shared";
+            const bool shared = folder == "shared";
             QVERIFY(QFile::setPermissions(home_.filePath(folder),
                                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               (shared ? QFile::ReadOther | QFile::ExeOther : QFile::Permissions())));
         }
         QTemporaryDir temporary[2];
         // The copy's folders, as its environment gives them.
-        auto startCopy = [&](const std::string& key, bool otherRuntime, bool otherTemporary) {
-            const auto runtime = setVariable(
-                "XDG_RUNTIME_DIR",
-                runtimeFolder.isEmpty() ? QString() : home_.filePath(runtimeFolder + (otherRuntime ? "2" : "")));
+        auto startCopy = [&](const std::string& key, const QString& runtimeFolder, bool otherTemporary) {
+            const auto runtime =
+                setVariable("XDG_RUNTIME_DIR", runtimeFolder.isEmpty() ? QString() : home_.filePath(runtimeFolder));
             const QString temporaryFolder = temporary[otherTemporary].path();
             const auto tmpdir = setVariable("TMPDIR", temporaryFolder), tmp = setVariable("TMP", temporaryFolder),
                        temp = setVariable("TEMP", temporaryFolder);
-            auto copy = std::make_unique<LocalSingleCopy>(key);
+            auto copy = makeCopy(key);
             // The folders are looked at here.
             copy->anotherCopyRuns();
             return copy;
         };
         const std::string key = uniqueKey();
-        const auto first = startCopy(key, false, false);
+        const auto first = startCopy(key, firstRuntimeFolder, false);
         int activated = 0;
         first->onActivation([&activated] { ++activated; });
-        const auto second = startCopy(key, otherRuntimeFolder, otherTemporaryFolder);
+        const auto second = startCopy(key, secondRuntimeFolder, otherTemporaryFolder);
         QCOMPARE(second->anotherCopyRuns(), meet);
-        if (runtimeFolder == "shared") QVERIFY(QDir(home_.filePath(runtimeFolder)).isEmpty());
+        if (firstRuntimeFolder == "shared") QVERIFY(QDir(home_.filePath(firstRuntimeFolder)).isEmpty());
         if (!meet) return;
-        QVERIFY(second->activateRunningCopy());
+        auto answered = requestFromElsewhere(*second);
         QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
+        QVERIFY(answered.get());
     }
 
 private:
+    // A copy that finds the system's runtime folders in the test's home, not in /run/user.
+    std::unique_ptr<LocalSingleCopy> makeCopy(const std::string& key)
+    {
+#ifdef _WIN32
+        return std::make_unique<LocalSingleCopy>(key);
+#else
+        return std::make_unique<LocalSingleCopy>(key, home_.filePath(QStringLiteral("system")).toStdString());
+#endif
+    }
+
     QTemporaryDir home_;
 };
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 kestry
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A new user's way with the installer and their own words: an install into
+# An upgrade while the word-list tool runs, which holds the program's DLLs: the installer asks for
+# it to be closed and changes nothing before; and a reg.ocx of another program's in the program
+# folder, which stays where it is. Then a new user's way with the installer and their own words: an install into
 # %LOCALAPPDATA%\Programs\Vorlix with its Start menu entries and an entry among the installed
 # programs; an upgrade over the running program, which asks before its first page to end it and
 # moves a reg.ocx the user made in the program folder to the user's own words; an uninstall that
@@ -41,6 +43,44 @@ dialog_text() {
   echo "$text"
 }
 
+# wordbase_running_holds_the_upgrade: with wordbase.exe's open-file dialog on the screen, the
+# installer asks for it to be closed, and Cancel leaves the program folder as it was.
+wordbase_running_holds_the_upgrade() {
+  install
+  rm "$installed/help.html"
+  wine start /unix "$installed/wordbase.exe"
+  for _ in $(seq 100); do [ -n "$(program_processes 'wordbase\.exe')" ] && break; sleep 0.1; done
+  local status=0
+  wine "$VORLIX_INSTALLER" /S || status=$?
+  check "a silent upgrade while wordbase.exe runs fails ($status)" test "$status" -ne 0
+  wine "$VORLIX_INSTALLER" >/dev/null 2>&1 & pids+=($!)
+  local box
+  box="$(dialog_text "Vorlix - Use My Own Words is running")"
+  check "an upgrade while wordbase.exe runs asks to close it" test -n "$box"
+  read -r box _ <<<"$(probe message "Use My Own Words is running")"
+  # IDCANCEL
+  probe answer "$box" 2
+  for _ in $(seq 50); do kill -0 "${pids[-1]}" 2>/dev/null || break; sleep 0.1; done
+  check "and Cancel ends it" bash -c "! kill -0 ${pids[-1]} 2>/dev/null"
+  check "having changed nothing" test ! -e "$installed/help.html"
+  program_processes 'wordbase\.exe' | xargs -r kill -9
+}
+
+# another_programs_reg_ocx_stays: a reg.ocx that is no word database is neither moved to the
+# user's own words nor replaced.
+another_programs_reg_ocx_stays() {
+  printf 'settings of another program\n' >"$installed/reg.ocx"
+  cp "$installed/reg.ocx" "$work/foreign.ocx"
+  install
+  check "a reg.ocx that is no word database stays where it was" cmp -s "$work/foreign.ocx" "$installed/reg.ocx"
+  check "and is not taken for the user's own words" test ! -e "$own_database"
+  check "the program files are installed around it" test -f "$installed/help.html"
+}
+
+wordbase_running_holds_the_upgrade
+another_programs_reg_ocx_stays
+rm -rf "$installed"
+
 install
 for file in vorlix.exe vorlix-words.exe wordbase.exe reg.ocx help.html words.tsv Qt6Core.dll libstdc++-6.dll \
   platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt THIRD-PARTY-NOTICES.txt uninstall.exe; do
@@ -48,7 +88,7 @@ for file in vorlix.exe vorlix-words.exe wordbase.exe reg.ocx help.html words.tsv
 done
 for entry in "${entries[@]}"; do check "the Start menu entry $entry" test -f "$start_menu/$entry"; done
 check "listed among the installed programs" test "$(registry_value "$uninstall_key" DisplayName)" = "REG_SZ Vorlix"
-check "with its version" test "$(registry_value "$uninstall_key" DisplayVersion)" = "REG_SZ 1.0"
+check "with its version" test "$(registry_value "$uninstall_key" DisplayVersion)" = "REG_SZ 1.1.0"
 check "and its uninstaller" bash -c "[[ '$(registry_value "$uninstall_key" UninstallString)' == *uninstall.exe* ]]"
 bundled="$work/bundled.ocx"
 cp "$installed/reg.ocx" "$bundled"

@@ -73,20 +73,30 @@ check "Escape closes it" test -z "$(program_windows Popup)"
 
 # Option opens the dialog where Windows puts a new window: clear of the word window, and on top
 # of the others as the word window is.
+# Qt gives a window with an icon of its own, as the dialog has, a window class of its own.
+dialog_class='QWindowIcon$'
 read -r _ _ _ word_left word_top word_right word_bottom < <(word_window)
 right_click_menu >/dev/null
 xdotool key o
 dialog=""
-for _ in $(seq 50); do dialog="$(program_windows 'QWindow$' | head -n1)"; [ -n "$dialog" ] && break; sleep 0.1; done
+for _ in $(seq 50); do dialog="$(program_windows "$dialog_class" | head -n1)"; [ -n "$dialog" ] && break; sleep 0.1; done
 check "Option opens the dialog" test -n "$dialog"
-read -r _ _ dialog_exstyle dialog_left dialog_top dialog_right dialog_bottom <<<"$dialog"
+read -r _ dialog_style dialog_exstyle dialog_left dialog_top dialog_right dialog_bottom <<<"$dialog"
 echo "dialog at $dialog_left,$dialog_top-$dialog_right,$dialog_bottom"
 check "clear of the word window" test "$dialog_right" -le "$word_left" -o "$word_right" -le "$dialog_left" \
   -o "$dialog_bottom" -le "$word_top" -o "$word_bottom" -le "$dialog_top"
 check "on top of other windows" test $(( 0x$dialog_exstyle & 0x8 )) -ne 0
+# With the word window's icon. Wine cannot ask another program's window for its icon (WM_GETICON),
+# but gives each window's X window the icon the window answers with, else its class's generic one.
+x_icon() { xprop -id "$(xdotool search --name "$1" | head -n1)" _NET_WM_ICON; }
+check "with the word window's icon" \
+  test -n "$(x_icon '^vorlix$')" -a "$(x_icon '^Setup Option$')" = "$(x_icon '^vorlix$')"
+# Windows draws it in the title bar of a window with a system menu (WS_SYSMENU), but not in the
+# modal dialog frame (WS_EX_DLGMODALFRAME) Qt gives a dialog with a close box and no system menu.
+check "in its title bar" test $(( 0x$dialog_style & 0x80000 )) -ne 0 -a $(( 0x$dialog_exstyle & 0x1 )) -eq 0
 xdotool key Escape
-for _ in $(seq 30); do [ -z "$(program_windows 'QWindow$')" ] && break; sleep 0.1; done
-check "Esc closes it" test -z "$(program_windows 'QWindow$')"
+for _ in $(seq 30); do [ -z "$(program_windows "$dialog_class")" ] && break; sleep 0.1; done
+check "Esc closes it" test -z "$(program_windows "$dialog_class")"
 
 # I know it keeps the mark among the user's own words, whichever word shows.
 right_click_menu >/dev/null

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/learner_folder.h"
-#include "platform/linux/session_platform.h"
+#include "platform/linux/user_folders.h"
 
 namespace vorlix {
 

@@ -3,6 +3,7 @@
 
 #include "platform/local_single_copy.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -20,30 +22,26 @@
 
 #include "app/logging.h"
 #include "app/settings_store.h"
-#include "platform/linux/session_platform.h"
+#include "platform/linux/user_folders.h"
 
 namespace vorlix {
 
 namespace {
 
-constexpr auto kConnectTimeout = std::chrono::seconds(3);
+constexpr auto kAnswerTimeout = std::chrono::seconds(3);
 constexpr auto kConnectRetry = std::chrono::milliseconds(50);
 
-// The folder of the lock and the socket, open, or -1 where the user has none: the runtime folder
-// when it is the user's alone, as the base-directory rules have it; else a folder of the program's
+// The folder of the lock and the socket, open, or -1 where the user has none: the user's runtime
+// folder, however the copy was started; only where the user has none, a folder of the program's
 // in the user's cache folder. Never the shared temporary folder, where another user could make or
 // hold the lock first.
-int singleCopyFolder()
+int singleCopyFolder(const std::string& systemRuntimeFolders)
 {
-    if (const auto runtime = environmentVariable("XDG_RUNTIME_DIR")) {
-        const int folder = openPrivateFolder(*runtime, geteuid());
-        if (folder >= 0) return folder;
-    }
+    const int runtime = openRuntimeFolder(environmentVariable, geteuid(), systemRuntimeFolders);
+    if (runtime >= 0) return runtime;
     const std::string cache = xdgBaseFolder("XDG_CACHE_HOME", ".cache");
     mkdir(cache.c_str(), 0700);
-    const std::string own = cache + "/vorlix";
-    mkdir(own.c_str(), 0700);
-    return openPrivateFolder(own, geteuid());
+    return openOwnFolder(cache + "/vorlix", geteuid());
 }
 
 // A socket address for `name` in the open `folder`, reached through the folder's handle, so that
@@ -56,9 +54,44 @@ sockaddr_un socketAddress(int folder, const std::string& name)
     return address;
 }
 
+// A connection to the socket `name` in `folder` when it is one of the user's own that a process
+// listens on; -1 otherwise.
+int connectToCopy(int folder, const std::string& name)
+{
+    struct stat found;
+    if (fstatat(folder, name.c_str(), &found, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISSOCK(found.st_mode) ||
+        found.st_uid != geteuid())
+        return -1;
+    // Not blocking: a copy that takes no requests fills its queue, and a start must not wait on it.
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const sockaddr_un address = socketAddress(folder, name);
+    if (fd >= 0 && connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return fd;
+    if (fd >= 0) close(fd);
+    return -1;
+}
+
+// Whether the copy at the other end of `connection` answers by `deadline`: it takes the request
+// and closes the connection. The system takes a connection for a copy that is stopped or hung as
+// well, so the connection alone says nothing.
+bool answeredBy(int connection, std::chrono::steady_clock::time_point deadline)
+{
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        pollfd wait{connection, POLLIN, 0};
+        const int ready = poll(&wait, 1, int(std::max<long long>(left.count(), 0)));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0) return false;
+        // The end of the stream: the copy took the request. A copy that ended before it did
+        // resets the connection instead.
+        char byte;
+        return read(connection, &byte, 1) == 0;
+    }
+}
+
 }  // namespace
 
 struct LocalSingleCopy::System {
+    std::string systemRuntimeFolders;
     int folder = -1;
     int lock = -1;
     int listener = -1;
@@ -73,11 +106,29 @@ struct LocalSingleCopy::System {
         for (const int fd : {listener, lock, folder})
             if (fd >= 0) close(fd);
     }
+
+    // From now on a later copy's request waits in the socket's queue until the window is there.
+    // A socket left by a copy that died would refuse the bind, and one of a copy that no longer
+    // answers would take the requests: a new one takes the name.
+    void listen(const std::string& socketName)
+    {
+        const sockaddr_un address = socketAddress(folder, socketName);
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        unlinkat(folder, socketName.c_str(), 0);
+        if (fd >= 0 && bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+            ::listen(fd, 16) == 0)
+            listener = fd;
+        else if (fd >= 0)
+            close(fd);
+    }
 };
 
-LocalSingleCopy::LocalSingleCopy(std::string key)
+LocalSingleCopy::LocalSingleCopy(std::string key) : LocalSingleCopy(std::move(key), "/run/user") {}
+
+LocalSingleCopy::LocalSingleCopy(std::string key, std::string systemRuntimeFolders)
     : name_(std::string(kSettingsSection) + "-" + key), system_(std::make_unique<System>())
 {
+    system_->systemRuntimeFolders = std::move(systemRuntimeFolders);
 }
 
 LocalSingleCopy::~LocalSingleCopy() = default;
@@ -86,7 +137,7 @@ bool LocalSingleCopy::anotherCopyRuns()
 {
     System& s = *system_;
     if (s.lock >= 0) return false;
-    if (s.folder < 0) s.folder = singleCopyFolder();
+    if (s.folder < 0) s.folder = singleCopyFolder(s.systemRuntimeFolders);
     // Where the user has no folder of their own, running is better than refusing to start.
     if (s.folder < 0) {
         qCDebug(settingsLog) << "no folder of the user's own for the single-copy lock: more copies may run";
@@ -104,16 +155,14 @@ bool LocalSingleCopy::anotherCopyRuns()
         return held;
     }
     s.lock = fd;
-    // From now on a later copy's request waits in the socket's queue until the window is there.
+    // The copy that started beside one that no longer answered answers without the lock, which
+    // the earlier one held until it ended: it still runs.
     const std::string socketName = name_ + ".socket";
-    const sockaddr_un address = socketAddress(s.folder, socketName);
-    const int listener = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    // A socket left by a copy that died would refuse the bind; only the lock's holder gets here.
-    unlinkat(s.folder, socketName.c_str(), 0);
-    if (bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 && listen(listener, 16) == 0)
-        s.listener = listener;
-    else if (listener >= 0)
-        close(listener);
+    if (const int running = connectToCopy(s.folder, socketName); running >= 0) {
+        close(running);
+        return true;
+    }
+    s.listen(socketName);
     return false;
 }
 
@@ -121,19 +170,16 @@ bool LocalSingleCopy::activateRunningCopy()
 {
     System& s = *system_;
     const std::string socketName = name_ + ".socket";
-    const sockaddr_un address = socketAddress(s.folder, socketName);
-    const auto giveUp = std::chrono::steady_clock::now() + kConnectTimeout;
+    const auto giveUp = std::chrono::steady_clock::now() + kAnswerTimeout;
     do {
-        // Only a socket of the user's own is the running copy's.
-        struct stat found;
-        const bool own = fstatat(s.folder, socketName.c_str(), &found, AT_SYMLINK_NOFOLLOW) == 0 &&
-                         S_ISSOCK(found.st_mode) && found.st_uid == geteuid();
-        const int fd = own ? socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0) : -1;
-        const bool connected = fd >= 0 && connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-        if (fd >= 0) close(fd);
-        if (connected) return true;
-        std::this_thread::sleep_for(kConnectRetry);
+        const int connection = connectToCopy(s.folder, socketName);
+        const bool answered = connection >= 0 && answeredBy(connection, giveUp);
+        if (connection >= 0) close(connection);
+        if (answered) return true;
+        if (connection < 0) std::this_thread::sleep_for(kConnectRetry);
     } while (std::chrono::steady_clock::now() < giveUp);
+    // This copy runs in place of one that does not answer, and answers the later starts.
+    if (s.folder >= 0 && s.listener < 0) s.listen(socketName);
     return false;
 }
 

@@ -11,7 +11,6 @@
 #include <QWidget>
 #include <xcb/xcb.h>
 
-#include "platform/linux/session_platform.h"
 #include "platform/platform.h"
 
 namespace vorlix {
@@ -112,11 +111,6 @@ void placeAsANewWindow(QWidget&)
 {
     // Qt gives the window manager no place for a window it has not been told to move; the window
     // manager places it by its own rules.
-}
-
-std::optional<std::string> qtPlatformForThisSession()
-{
-    return qtPlatformForSession(environmentVariable);
 }
 
 }  // namespace vorlix

@@ -10,7 +10,7 @@
 #include <QStringDecoder>
 #include <QtGlobal>
 
-#include "platform/linux/session_platform.h"
+#include "platform/linux/user_folders.h"
 #include "platform/platform.h"
 
 namespace vorlix {
@@ -62,9 +62,19 @@ std::optional<std::string> autostartDesktopEntry(const std::string& executablePa
 {
     const std::optional<std::string> exec = desktopExecValue(executablePath);
     if (!exec) return std::nullopt;
+    // TryExec names the program as a plain string value, escaped by the string rules alone: once
+    // the program is removed, the desktop passes the entry over instead of starting nothing.
+    std::string tryExec;
+    for (const char c : executablePath) {
+        if (c == '\\') tryExec += '\\';
+        tryExec += c;
+    }
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Vorlix\n"
+           "TryExec=" +
+           tryExec +
+           "\n"
            "Exec=" +
            *exec + "\n";
 }

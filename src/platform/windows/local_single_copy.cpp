@@ -14,7 +14,7 @@ namespace vorlix {
 
 namespace {
 
-constexpr auto kFindTimeout = std::chrono::seconds(3);
+constexpr auto kAnswerTimeout = std::chrono::seconds(3);
 constexpr auto kFindRetry = std::chrono::milliseconds(50);
 constexpr const wchar_t* kWindowClass = L"VorlixSingleCopy";
 constexpr UINT kActivate = WM_APP + 1;
@@ -90,17 +90,32 @@ bool LocalSingleCopy::anotherCopyRuns()
 bool LocalSingleCopy::activateRunningCopy()
 {
     const std::wstring title = wideFrom(name_);
-    const auto giveUp = std::chrono::steady_clock::now() + kFindTimeout;
+    const auto giveUp = std::chrono::steady_clock::now() + kAnswerTimeout;
     do {
-        if (HWND running = FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, title.c_str())) {
+        // Newest first, as windows are found: a copy that started in place of one that no longer
+        // answered comes before that one.
+        HWND running = nullptr;
+        while ((running = FindWindowExW(HWND_MESSAGE, running, kWindowClass, title.c_str()))) {
             // Started by the user, this copy may bring a window to the front; it hands that on.
             DWORD processId = 0;
             GetWindowThreadProcessId(running, &processId);
             AllowSetForegroundWindow(processId);
-            if (PostMessageW(running, kActivate, 0, 0)) return true;
+            // A posted message would wait for a copy that is suspended or hung as well: the copy
+            // counts as running when it has taken the request.
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(giveUp - std::chrono::steady_clock::now());
+            DWORD_PTR result = 0;
+            if (left.count() > 0 &&
+                SendMessageTimeoutW(running, kActivate, 0, 0, SMTO_ABORTIFHUNG, UINT(left.count()), &result))
+                return true;
         }
         std::this_thread::sleep_for(kFindRetry);
     } while (std::chrono::steady_clock::now() < giveUp);
+    // This copy runs in place of one that does not answer, and answers the later starts. It keeps
+    // the name taken while it runs, even once that one has ended.
+    if (!system_->mutex) {
+        system_->mutex = CreateMutexW(nullptr, FALSE, (L"Local\\" + title).c_str());
+        system_->listen(title);
+    }
     return false;
 }
 

@@ -22,6 +22,7 @@
 #include "ui/fonts.h"
 #include "ui/options/display_time.h"
 #include "ui/options/option_layout.h"
+#include "ui/options/spin_arrows_style.h"
 
 namespace vorlix {
 
@@ -59,10 +60,12 @@ int secondsAt(int spinPosition)
 
 }  // namespace
 
+// With its system menu, as Windows shows a window's icon in its title bar only then: Qt gives a
+// dialog with a close box and no system menu a modal frame, which shows none.
 frmOption::frmOption(Module1& settings, SettingsStore& store, StartupEntry& entry, std::string executablePath,
                      QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       settings_(settings),
       store_(store),
       entry_(entry),
@@ -129,12 +132,17 @@ void frmOption::createControls()
     Text1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), Text1));
     VScroll2 = new QScrollBar(Qt::Vertical, Frame2);
     named(VScroll2, QStringLiteral("VScroll2"));
-    // The upper arrow, the Up key and the wheel turned up lengthen the time; a click on the tiny
-    // groove moves one second as well.
+    // The upper arrow, the Up key and the wheel turned up lengthen the time; Page Up and Page Down
+    // move one second as well.
     VScroll2->setRange(spinPosition(kVScroll2Max), spinPosition(kVScroll2Min));
     VScroll2->setSingleStep(1);
     VScroll2->setPageStep(1);
     VScroll2->setValue(spinPosition(kVScroll2Initial));
+    // Drawn as two arrows that fill it. A widget does not own the style it is given: the scroll bar
+    // holds it as a child.
+    auto* spinArrows = new SpinArrowsStyle;
+    VScroll2->setStyle(spinArrows);
+    spinArrows->setParent(VScroll2);
     // It has its place in the Tab order, which Qt scroll bars lack by default.
     VScroll2->setFocusPolicy(Qt::StrongFocus);
     // Neither has a caption of its own: a screen reader would name them by their group box, "Other

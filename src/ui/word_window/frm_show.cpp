@@ -478,11 +478,12 @@ void FrmShow::mnusetup_Click()
     if (!options_) {
         const ProgramLocation& program = services_.program;
         // Owned by no window, so that the window system places it as any new window rather than
-        // over the word window; and kept above other windows while the word window is, so that it
-        // does not open beneath it.
+        // over the word window; kept above other windows while the word window is, so that it does
+        // not open beneath it; and with the word window's icon in its title bar and task-bar button.
         auto* dialog = new frmOption(services_.settings, services_.store, services_.startupEntry,
                                      executablePath(program.folder, program.executableFileName, kNativePathStyle));
         dialog->setWindowFlag(Qt::WindowStaysOnTopHint, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        dialog->setWindowIcon(windowIcon());
         offerCloseBoxOnly(*dialog);
         placeAsANewWindow(*dialog);
         connect(dialog, &frmOption::saveFailed, this, &FrmShow::showNotice);

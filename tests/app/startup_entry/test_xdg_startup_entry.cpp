@@ -5,12 +5,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/linux/xdg_startup_entry.h"
 
 using namespace vorlix;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -91,10 +94,10 @@ QStringList fileLines(const QString& path)
     return QString::fromUtf8(file.readAll()).split(u'\n');
 }
 
-QString execOf(const QStringList& lines)
+QString valueOf(const QStringList& lines, const QString& key)
 {
     for (const QString& line : lines) {
-        if (line.startsWith(u"Exec=")) return line.mid(5);
+        if (line.startsWith(key + u'=')) return line.mid(key.size() + 1);
     }
     return {};
 }
@@ -135,8 +138,8 @@ void TestXdgStartupEntry::addWritesEntryInAutostartFolder()
     XdgStartupEntry entry;
     QCOMPARE(entry.filePath(), entryPath());
     QVERIFY(entry.add("/opt/vorlix/vorlix"));
-    QCOMPARE(fileLines(entryPath()),
-             (QStringList{"[Desktop Entry]", "Type=Application", "Name=Vorlix", "Exec=\"/opt/vorlix/vorlix\"", ""}));
+    QCOMPARE(fileLines(entryPath()), (QStringList{"[Desktop Entry]", "Type=Application", "Name=Vorlix",
+                                                  "TryExec=/opt/vorlix/vorlix", "Exec=\"/opt/vorlix/vorlix\"", ""}));
 }
 
 void TestXdgStartupEntry::addReplacesEarlierPath()
@@ -145,8 +148,8 @@ void TestXdgStartupEntry::addReplacesEarlierPath()
     QVERIFY(entry.add("/opt/old/vorlix"));
     QVERIFY(entry.add("/opt/new/vorlix"));
     const QStringList lines = fileLines(entryPath());
-    QCOMPARE(lines.filter(u"Exec=").size(), 1);
-    QCOMPARE(execOf(lines), QStringLiteral("\"/opt/new/vorlix\""));
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^Exec="))).size(), 1);
+    QCOMPARE(valueOf(lines, u"Exec"_s), QStringLiteral("\"/opt/new/vorlix\""));
     QCOMPARE(QDir(home_->filePath("autostart")).entryList(QDir::Files | QDir::Hidden),
              QStringList{"vorlix1.0.desktop"});
 }
@@ -203,18 +206,26 @@ void TestXdgStartupEntry::execRunsExactlyThePath_data()
     QTest::newRow("everything at once") << "/tmp/ \\\\\" $`%% é'/vorlix";
 }
 
+// Exec runs the path, TryExec names it plainly, and the desktop's own checker finds no fault.
 void TestXdgStartupEntry::execRunsExactlyThePath()
 {
     QFETCH(QString, path);
     XdgStartupEntry entry;
     QVERIFY(entry.add(path.toStdString()));
     const QStringList lines = fileLines(entryPath());
-    QCOMPARE(lines.size(), 5);
-    const std::optional<QString> exec = unescapeString(execOf(lines));
+    QCOMPARE(lines.size(), 6);
+    const std::optional<QString> exec = unescapeString(valueOf(lines, u"Exec"_s));
     QVERIFY(exec);
     const std::optional<QStringList> arguments = execArguments(*exec);
     QVERIFY2(arguments, qPrintable(*exec));
     QCOMPARE(*arguments, QStringList{path});
+    QCOMPARE(unescapeString(valueOf(lines, u"TryExec"_s)), std::optional<QString>(path));
+    QProcess validate;
+    validate.start(QStringLiteral("desktop-file-validate"), {entryPath()});
+    validate.setProcessChannelMode(QProcess::MergedChannels);
+    QVERIFY(validate.waitForFinished());
+    const QByteArray faults = validate.readAll();
+    QVERIFY2(validate.exitCode() == 0 && faults.isEmpty(), faults.constData());
 }
 
 void TestXdgStartupEntry::unsafePathRefused_data()
@@ -233,7 +244,7 @@ void TestXdgStartupEntry::unsafePathRefused()
     XdgStartupEntry entry;
     QVERIFY(entry.add("/opt/vorlix/vorlix"));
     QVERIFY(!entry.add(path.toStdString()));
-    QCOMPARE(execOf(fileLines(entryPath())), QStringLiteral("\"/opt/vorlix/vorlix\""));
+    QCOMPARE(valueOf(fileLines(entryPath()), u"Exec"_s), QStringLiteral("\"/opt/vorlix/vorlix\""));
 }
 
 void TestXdgStartupEntry::unwritableFolderFails()

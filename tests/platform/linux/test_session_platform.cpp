@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/linux/session_platform.h"
+#include "platform/linux/user_folders.h"
 
 using namespace vorlix;
 

@@ -39,6 +39,7 @@ private slots:
     void captionsWholeAndApart();
     void noCaptionHasAnAccessKey();
     void spinControlCoversTwoToEighteen();
+    void spinArrowsFillTheControl();
 
 private:
     QRect pixels(int left, int top, int width, int height) const
@@ -347,6 +348,23 @@ void TestOptionLayout::spinControlCoversTwoToEighteen()
     QCOMPARE(spin->value(), -2);
     spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(spin->value(), -2);
+}
+
+void TestOptionLayout::spinArrowsFillTheControl()
+{
+    // Every row of the control is one of its two arrows, the upper half the upper one: nothing
+    // between them, so a click anywhere on it moves the time by a second.
+    auto* spin = fixture_->control<QScrollBar>("VScroll2");
+    fixture_->dialog->show();
+    int upperRows = 0;
+    for (int row = 0; row < spin->height(); ++row) {
+        spin->setValue(-5);
+        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, row));
+        const bool upper = spin->value() == -6;
+        QVERIFY2(upper ? row == upperRows : spin->value() == -4, qPrintable(u"row "_s + QString::number(row)));
+        upperRows += upper;
+    }
+    QVERIFY(qAbs(spin->height() - 2 * upperRows) <= 1);
 }
 
 QTEST_MAIN(TestOptionLayout)

@@ -262,7 +262,8 @@ private slots:
     }
 
     // The dialog belongs to no window, so that the window system gives it a new window's place,
-    // and it stays above other windows while the word window does.
+    // and it stays above other windows while the word window does. It carries the word window's
+    // icon.
     void optionDialogIsOwnedByNoWindow_data()
     {
         QTest::addColumn<QString>("ontop");
@@ -281,6 +282,7 @@ private slots:
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->parentWidget(), nullptr);
         QCOMPARE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint), ontop == "1");
+        QCOMPARE(dialog->windowIcon().pixmap(16).toImage(), w.windowIcon().pixmap(16).toImage());
     }
 
     void exitWritesNothing()
