@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace vorlix {
@@ -132,6 +133,13 @@ void placeButtons(const std::vector<HWND>& buttons, const std::vector<int>& widt
 INT_PTR initialise(HWND dialog, Dialog& d)
 {
     SetWindowTextW(dialog, d.text.title.c_str());
+    // Its task-bar button carries the tool's own icon, its first resource, rather than a blank one.
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    for (const auto& [which, size] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+        const int pixels = GetSystemMetrics(size);
+        SendMessageW(dialog, WM_SETICON, which,
+                     reinterpret_cast<LPARAM>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, pixels, pixels, 0)));
+    }
     NONCLIENTMETRICSW system{};
     system.cbSize = sizeof system;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0);

@@ -90,7 +90,8 @@ struct WordWindowFixture {
         return w;
     }
 
-    QString line() const { return window->LB->text(); }
+    // The line as it reads: without the zero-width spaces that mark where it may break.
+    QString line() const { return QString(window->LB->text()).remove(QChar(0x200B)); }
     // The learner's own folder, empty until something is kept there.
     QString learnerFolder() const { return folder.filePath(QStringLiteral("learner")); }
 };
