@@ -161,12 +161,13 @@ check "the settings stay" test "$(settings_value xxx)" = "REG_SZ 1"
 check "but no longer say the program starts at log-on" test "$(settings_value mark)" = "REG_SZ 0"
 
 # A new user's own words: Excel's plain CSV from a Spanish-locale Excel (Windows-1252,
-# semicolons), dropped on wordbase.exe, which then has a console of its own.
+# semicolons, and the empty columns it keeps once a column to their right was used), dropped on
+# wordbase.exe, which then has a console of its own.
 rm "$installed/words.tsv"
 forget_the_program
 install
 list="$work/mis palabras.csv"
-printf 'category;english;spanish\r\nweather;girl;la ni\xf1a\r\nWeather;rain;la lluvia\r\n' >"$list"
+printf 'category;english;spanish;;\r\nweather;girl;la ni\xf1a;;\r\nWeather;rain;la lluvia;;\r\n' >"$list"
 wine start /unix "$installed/wordbase.exe" "$(winepath -w "$list")"
 outcome="$(dialog_text "went into")"
 program_processes 'wordbase\.exe' | xargs -r kill -9
