@@ -13,26 +13,13 @@ old="$1" new="$2" zip="$3"
 # shellcheck source=windows-toolchain.sh
 source "$here/scripts/windows-toolchain.sh"
 
-run="$(mktemp -d)"
-xvfb=""
-finish() {
-  wine_session_end
-  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-  rm -rf "$run"
-}
-trap finish EXIT
+wine_desktop
 failed=0
 check() {
   local what="$1"; shift
   if "$@"; then echo "upgrade: ok - $what"; else echo "upgrade: FAILED - $what"; failed=1; fi
 }
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$run/display" >"$run/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
-[ -s "$run/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$run/display")"
-wine_session "$run/prefix"
 local_app_data="$(winepath -u "$(wine cmd /c echo "%LOCALAPPDATA%" | tr -d '\r')")"
 installed="$local_app_data/Programs/Vorlix"
 own_words="$local_app_data/Vorlix"

@@ -9,24 +9,8 @@ build="${VORLIX_WINDOWS_BUILD_DIR:-$here/build-windows}"
 # shellcheck source=windows-toolchain.sh
 source "$here/scripts/windows-toolchain.sh"
 
-run="$(mktemp -d)"
-xvfb=""
-finish() {
-  wine_session_end
-  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-  rm -rf "$run"
-}
-trap finish EXIT
-
-# The tests that show windows, and every Wine process with them, share one display: Wine's
-# desktop process belongs to the display it first met.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$run/display" >"$run/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
-[ -s "$run/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$run/display")"
-
-wine_session "$run/prefix"
+# The tests that show windows, and every Wine process with them, share one display.
+wine_desktop
 # A new prefix has no Arial: without it the word line would be measured in another font.
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null
 

@@ -31,3 +31,17 @@ wine_session() {
 wine_session_end() {
   wineserver -k 2>/dev/null || true
 }
+
+# wine_desktop: a new folder $run holding a Wine prefix of this run's own, whose programs show on an
+# X server of its own (Wine's desktop process belongs to the display it first met); the server, the
+# prefix's processes and the folder go when the script ends, however it ends.
+wine_desktop() {
+  run="$(mktemp -d)"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$run/display" >"$run/xvfb.log" 2>&1 &
+  wine_desktop_xvfb=$!
+  trap 'wine_session_end; kill "$wine_desktop_xvfb" 2>/dev/null || true; rm -rf "$run"' EXIT
+  for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
+  [ -s "$run/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(head -n1 "$run/display")"
+  wine_session "$run/prefix"
+}
