@@ -12,10 +12,10 @@ packages=(
   xvfb openbox xdotool x11-utils x11-apps inotify-tools imagemagick
   weston qt6-wayland
   file lintian desktop-file-utils appstream reuse git
+  # "Say it": speech-dispatcher's client library to build with, and the service itself with a
+  # voice for English and Spanish, which the speech test starts a copy of its own of.
+  libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
 )
-# "Say it": speech-dispatcher's client library to build with, and the service itself with a voice
-# for English and Spanish, which the speech test starts a copy of its own of.
-packages+=(libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng)
 if [ "${1:-}" = windows ]; then
   # qt6-base-dev-tools: the host's moc and rcc build the Windows program too. wine32: NSIS makes
   # 32-bit installers, which 64-bit Wine alone cannot run.
