@@ -104,6 +104,8 @@ float QtTextMeasurer::wrappedHeight(const std::string& text, float width) const
 QString QtTextMeasurer::breakableAt(const QString& text, float width) const
 {
     const qreal room = width * dpi_ / kTwipsPerInch;
+    // No run is wider than the whole line: most lines end here, on every tick.
+    if (metrics_.horizontalAdvance(text) <= room) return text;
     QString shown;
     QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
     for (qsizetype start = 0; start < text.size();) {
