@@ -23,7 +23,7 @@ bool StartupSequence::run()
 
     BuildWordQuery(m);
     DataControl& words = services_.words;
-    wordFolder_ = wordDatabaseFolder(services_.programFolder, services_.userWordFolder, services_.separator);
+    wordFolder_ = wordDatabaseFolder(services_.programFolder, services_.learnerFolder, services_.separator);
     words.DatabaseName = wordDatabaseName(wordFolder_, services_.separator);
     words.Connect = wordConnect();
     words.RecordSource = wordRecordSource(m);

@@ -23,8 +23,8 @@ struct StartupServices {
     DataControl& words;
     std::string programFolder;
     char separator = '/';
-    // Where the user may keep a word database of their own, read instead of the program's.
-    std::optional<std::string> userWordFolder;
+    // The learner's own folder: a word database there is read instead of the program's.
+    std::optional<std::string> learnerFolder;
 };
 
 // The start-up sequence as far as the word source: the single copy, the first-run values and the
@@ -45,7 +45,7 @@ public:
     const std::string& wordFolder() const { return wordFolder_; }
     DataControl& words() { return services_.words; }
     // The learner's own folder, which holds the words they know as well.
-    const std::optional<std::string>& learnerFolder() const { return services_.userWordFolder; }
+    const std::optional<std::string>& learnerFolder() const { return services_.learnerFolder; }
 
 private:
     StartupServices services_;

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "words/ascii_text.h"
 #include "words/categories.h"
 #include "words/word_query.h"
 
@@ -61,7 +62,7 @@ std::string aboutTheFile(const std::string& lead, const std::string& detail, con
 std::string inSentence(std::string reason)
 {
     if (reason.size() > 1 && reason[0] >= 'A' && reason[0] <= 'Z' && reason[1] >= 'a' && reason[1] <= 'z')
-        reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
+        reason[0] = asciiLower(reason[0]);
     return reason;
 }
 
