@@ -39,24 +39,6 @@ int lineAt(std::string_view text, size_t at)
     return line;
 }
 
-// The length of the well-formed UTF-8 sequence `text` starts with; 0 where it starts with none.
-size_t utf8SequenceLength(std::string_view text)
-{
-    const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80) return 1;
-    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (length == 0 || text.size() < length) return 0;
-    char32_t cp = lead & (0x7F >> length);
-    for (size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[k]);
-        if ((next & 0xC0) != 0x80) return 0;
-        cp = cp << 6 | (next & 0x3F);
-    }
-    constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[length] || cp > 0x10FFFF || jet::isHighSurrogate(cp) || jet::isLowSurrogate(cp)) return 0;
-    return length;
-}
-
 struct Utf8Scan {
     size_t firstInvalid = std::string_view::npos;
     bool multiByte = false;  // whether a well-formed sequence of more than one byte is anywhere
@@ -66,10 +48,10 @@ Utf8Scan scanUtf8(std::string_view text)
 {
     Utf8Scan scan;
     for (size_t at = 0; at < text.size();) {
-        const size_t length = utf8SequenceLength(text.substr(at));
-        if (length == 0 && scan.firstInvalid == std::string_view::npos) scan.firstInvalid = at;
-        scan.multiByte = scan.multiByte || length > 1;
-        at += std::max<size_t>(length, 1);
+        const std::optional<jet::Utf8Character> c = jet::decodeUtf8(text.substr(at));
+        if (!c && scan.firstInvalid == std::string_view::npos) scan.firstInvalid = at;
+        scan.multiByte = scan.multiByte || (c && c->length > 1);
+        at += c ? c->length : 1;
     }
     return scan;
 }

@@ -54,51 +54,39 @@ std::optional<char32_t> fromWindows1252(unsigned char byte)
     return std::nullopt;
 }
 
+std::optional<Utf8Character> decodeUtf8(std::string_view utf8)
+{
+    if (utf8.empty()) return std::nullopt;
+    const auto lead = static_cast<unsigned char>(utf8[0]);
+    if (lead < 0x80) return Utf8Character{lead, 1};
+    const size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    if (length == 0 || utf8.size() < length) return std::nullopt;
+    char32_t cp = lead & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[k]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[length] || cp > 0x10FFFF || isHighSurrogate(cp) || isLowSurrogate(cp)) return std::nullopt;
+    return Utf8Character{cp, length};
+}
+
 std::optional<std::u16string> utf16FromUtf8(std::string_view utf8)
 {
     std::u16string out;
     out.reserve(utf8.size());
-    size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        size_t length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            cp = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            cp = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            cp = lead & 0x07;
-            minimum = 0x10000;
+    for (size_t i = 0; i < utf8.size();) {
+        const std::optional<Utf8Character> c = decodeUtf8(utf8.substr(i));
+        if (!c) return std::nullopt;
+        if (c->cp >= 0x10000) {
+            const char32_t above = c->cp - 0x10000;
+            out += static_cast<char16_t>(0xD800 + (above >> 10));
+            out += static_cast<char16_t>(0xDC00 + (above & 0x3FF));
         } else {
-            return std::nullopt;
+            out += static_cast<char16_t>(c->cp);
         }
-        if (i + length > utf8.size()) return std::nullopt;
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || isHighSurrogate(cp) || isLowSurrogate(cp)) {
-            return std::nullopt;
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (cp >> 10));
-            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(cp);
-        }
-        i += length;
+        i += c->length;
     }
     return out;
 }

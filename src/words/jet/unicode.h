@@ -27,6 +27,14 @@ std::string utf8FromWindows1252(std::string_view bytes);
 // Writes the UTF-8 form of `cp` to `bytes` and returns its length, 1 to 4.
 size_t encodeUtf8(char32_t cp, char (&bytes)[4]);
 
+struct Utf8Character {
+    char32_t cp;
+    size_t length;  // in bytes, 1 to 4
+};
+// The character `utf8` starts with; none where it starts with no well-formed sequence (an overlong
+// form, an encoded surrogate, a sequence cut short) or is empty.
+std::optional<Utf8Character> decodeUtf8(std::string_view utf8);
+
 inline bool isHighSurrogate(char32_t unit)
 {
     return unit >= 0xD800 && unit <= 0xDBFF;
