@@ -10,11 +10,12 @@ set -euo pipefail
 
 work="$(mktemp -d)"
 pids=()
+# Its error output goes nowhere, or bash reports each process it ends as "Killed".
 cleanup() {
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-  pkill -9 -f "^$work/program/vorlix" 2>/dev/null || true
+  for p in "${pids[@]}"; do kill -9 "$p" || true; done
+  pkill -9 -f "^$work/program/vorlix" || true
   rm -rf "$work"
-}
+} 2>/dev/null
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
