@@ -21,4 +21,10 @@ std::string asciiLower(std::string_view text);
 // `text` without the blanks and tabs around it.
 std::string_view trimmed(std::string_view text);
 
+// Whether `text` holds nothing but blanks and tabs.
+inline bool isBlank(std::string_view text)
+{
+    return trimmed(text).empty();
+}
+
 }  // namespace vorlix

@@ -35,11 +35,6 @@ const Layout kCategoryLast = {Column::English, Column::Spanish, Column::Category
 const std::string kNamedTwice =
     "a header line names the columns category, english and spanish, or english and spanish, each once";
 
-bool isBlank(std::string_view text)
-{
-    return trimmed(text).empty();
-}
-
 size_t withoutEmptyEnd(const std::vector<std::string>& fields, size_t least)
 {
     size_t count = fields.size();
@@ -131,7 +126,7 @@ void takeWordFields(const Record& record, const ListShape& shape, std::vector<st
         if (shape.html) {
             fields.push_back(textOfHtml(text));
         } else {
-            fields.emplace_back(shape.typedByHand ? trimmed(text) : text);
+            fields.emplace_back(shape.typedByHand() ? trimmed(text) : text);
         }
     }
     fields.resize(withoutEmptyEnd(fields, shape.layout.size()));
@@ -144,7 +139,6 @@ ListShape listShape(std::string_view text, const ListHeader& header)
     shape.bodyLine = header.bodyLine;
     const std::string_view body = text.substr(header.bodyStart);
     shape.separator = header.separator ? std::string(1, *header.separator) : separatorOf(body);
-    shape.typedByHand = shape.separator.size() > 1;
     shape.html = header.html;
     shape.leftOut = header.leftOut;
     if (header.columns && nameColumns(columnsOfHeader(*header.columns, shape.separator), shape) == Naming::Wrong) {
@@ -171,8 +165,8 @@ ListShape listShape(std::string_view text, const ListHeader& header)
                 }
                 shape.firstLineNames = naming == Naming::Named;
                 if (shape.firstLineNames) continue;
-                shape.layout = shape.typedByHand || fields.size() == kTwoColumns.size() ? kTwoColumns : kThreeColumns;
-                categoryLast = shape.layout == kThreeColumns && !shape.typedByHand;
+                shape.layout = shape.typedByHand() || fields.size() == kTwoColumns.size() ? kTwoColumns : kThreeColumns;
+                categoryLast = shape.layout == kThreeColumns && !shape.typedByHand();
                 takeWordFields(record, shape, fields);  // the empty fields the layout holds are its own
             }
         }

@@ -22,7 +22,6 @@ using Layout = std::vector<Column>;
 
 struct ListShape {
     std::string separator;
-    bool typedByHand = false;  // " - " between the words: the blanks around them are not theirs
     bool html = false;
     std::set<size_t> leftOut;     // the fields, counting from 0, that hold no word
     Layout layout;                // empty when the list holds no line of words
@@ -34,6 +33,9 @@ struct ListShape {
     // Where the shape is other than a learner would take it to be, one line says so; where no
     // shape fits, an error says why.
     std::optional<Diagnostic> note;
+
+    // " - " between the words, as a list typed by hand has: the blanks around them are not theirs.
+    bool typedByHand() const { return separator.size() > 1; }
 };
 
 // How a list's lines hold their words, from its header and its lines: the columns that "#columns:"

@@ -20,11 +20,6 @@
 namespace vorlix::wordbase {
 namespace {
 
-bool isBlank(std::string_view text)
-{
-    return trimmed(text).empty();
-}
-
 // Empty when the text can be stored as it is.
 std::string textProblem(Column column, std::string_view text)
 {
