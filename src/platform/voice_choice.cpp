@@ -4,8 +4,9 @@
 #include "platform/voice_choice.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
+
+#include "words/ascii_text.h"
 
 namespace vorlix {
 
@@ -33,8 +34,7 @@ std::string languageNames(const std::vector<Language>& languages)
 
 std::optional<Language> languageOfTag(std::string_view tag)
 {
-    std::string primary(tag.substr(0, tag.find_first_of("-_")));
-    for (char& letter : primary) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    const std::string primary = asciiLower(tag.substr(0, tag.find_first_of("-_")));
     if (primary == "en") return Language::English;
     if (primary == "es") return Language::Spanish;
     return std::nullopt;
