@@ -3,6 +3,8 @@
 
 #include "platform/linux/xdg_startup_entry.h"
 
+#include <string_view>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +34,18 @@ bool hasControlCharacter(const std::string& text)
     return false;
 }
 
+// `text` as a string value of a desktop entry: every backslash escaped. Its other escapes stand for
+// control characters, which no path written here holds.
+std::string desktopStringValue(std::string_view text)
+{
+    std::string value;
+    for (const char c : text) {
+        if (c == '\\') value += '\\';
+        value += c;
+    }
+    return value;
+}
+
 }  // namespace
 
 std::optional<std::string> desktopExecValue(const std::string& executablePath)
@@ -40,40 +54,27 @@ std::optional<std::string> desktopExecValue(const std::string& executablePath)
     // Two layers, innermost first: the Exec rules quote the argument and put a backslash before
     // '"', '`', '$' and '\', and double '%' so no field code is expanded; then the string-value
     // rules escape every backslash once more. A literal '\' thus becomes four, '$' becomes "\\$".
-    std::string value = "\"";
+    std::string argument = "\"";
     for (const char c : executablePath) {
-        switch (c) {
-        case '"':
-        case '`':
-        case '$':
-            value += "\\\\";
-            value += c;
-            break;
-        case '\\': value += "\\\\\\\\"; break;
-        case '%': value += "%%"; break;
-        default: value += c;
-        }
+        if (c == '"' || c == '`' || c == '$' || c == '\\') argument += '\\';
+        if (c == '%') argument += '%';
+        argument += c;
     }
-    value += '"';
-    return value;
+    argument += '"';
+    return desktopStringValue(argument);
 }
 
 std::optional<std::string> autostartDesktopEntry(const std::string& executablePath)
 {
     const std::optional<std::string> exec = desktopExecValue(executablePath);
     if (!exec) return std::nullopt;
-    // TryExec names the program as a plain string value, escaped by the string rules alone: once
-    // the program is removed, the desktop passes the entry over instead of starting nothing.
-    std::string tryExec;
-    for (const char c : executablePath) {
-        if (c == '\\') tryExec += '\\';
-        tryExec += c;
-    }
+    // TryExec names the program as a plain string value, with no Exec quoting: once the program is
+    // removed, the desktop passes the entry over instead of starting nothing.
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Vorlix\n"
            "TryExec=" +
-           tryExec +
+           desktopStringValue(executablePath) +
            "\n"
            "Exec=" +
            *exec + "\n";
