@@ -37,4 +37,4 @@ rm -rf "$build/Vorlix"
 cmake --install "$build" --prefix "$build/Vorlix" --strip >/dev/null
 cmake --build "$build" --target installer
 echo "Windows program folder: $build/Vorlix"
-echo "Installer: $build/vorlix-setup-$(sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$here/CMakeLists.txt").exe"
+echo "Installer: $build/vorlix-setup-$(project_version "$here").exe"

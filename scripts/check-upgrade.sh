@@ -61,7 +61,7 @@ check "and so is a file of the learner's" cmp -s "$run/kept/notes.txt" "$install
 version="$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorlix' /v DisplayVersion |
   tr -d '\r' | awk '$1 == "DisplayVersion" {print $3}')"
 check "the installed programs list the new version ($version)" \
-  test "$version" = "$(sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$here/CMakeLists.txt")"
+  test "$version" = "$(project_version "$here")"
 status=0
 VORLIX_QUIT_AFTER_FIRST_PAINT=1 timeout 120 wine "$installed/vorlix.exe" >"$run/vorlix.log" 2>&1 || status=$?
 check "the program starts and shows its first word ($status)" test "$status" -eq 0

@@ -68,7 +68,7 @@ release() {
   refuse_changes "$tree"
   local commit version work
   commit="$(git -C "$tree" rev-parse HEAD)"
-  version="$(sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$tree/CMakeLists.txt")"
+  version="$(project_version "$tree")"
   [ -n "$version" ] || die "no version in $tree/CMakeLists.txt"
   reproducible_build_of "$tree" "$commit"
   local epoch="$SOURCE_DATE_EPOCH"
@@ -182,7 +182,7 @@ check() {
   mv "$first/vorlix/dist" "$here/dist"
   rm -rf "$first" "${second%/some/other/folder}"
   local upgraded=0
-  upgrade_from_previous "$(sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$here/CMakeLists.txt")" || upgraded=1
+  upgrade_from_previous "$(project_version "$here")" || upgraded=1
   say "Checked in $(( ($(date +%s) - started) / 60 )) min $(( ($(date +%s) - started) % 60 )) s; the first release is in $here/dist"
   [ "$verdict" -eq 0 ] || die "the two releases differ"
   [ "$upgraded" -eq 0 ] || die "the upgrade from the release before fails"

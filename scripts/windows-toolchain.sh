@@ -7,6 +7,11 @@
 # the program keeps its single-copy lock in ~/.cache/vorlix, which must stay the user's alone.
 windows_toolchain_cache="${XDG_CACHE_HOME:-$HOME/.cache}/vorlix-windows-toolchain/mingw64"
 
+# project_version TREE: the version TREE's CMakeLists.txt gives the project ("1.1.0").
+project_version() {
+  sed -n -E 's/^project\(vorlix VERSION ([0-9.]+) .*/\1/p' "$1/CMakeLists.txt"
+}
+
 windows_toolchain() {
   local repo candidate
   repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
