@@ -193,6 +193,15 @@ FunctionEnd
 !insertmacro OursFunction ""
 !insertmacro OursFunction "un."
 
+; NAME added to the list of file names LIST ($KeptFiles, $FailedFiles), ", " between them.
+!macro AddFileName LIST NAME
+  ${If} ${LIST} == ""
+    StrCpy ${LIST} "${NAME}"
+  ${Else}
+    StrCpy ${LIST} "${LIST}, ${NAME}"
+  ${EndIf}
+!macroend
+
 ; The installer's command for a program file: it is replaced whatever it holds. One that cannot be
 ; written is named on the last page rather than passed over in silence.
 !macro InstallProgramFile FOLDER NAME
@@ -200,11 +209,7 @@ FunctionEnd
   ClearErrors
   File "${PROGRAM_FOLDER}\${NAME}"
   ${If} ${Errors}
-    ${If} $FailedFiles == ""
-      StrCpy $FailedFiles "${NAME}"
-    ${Else}
-      StrCpy $FailedFiles "$FailedFiles, ${NAME}"
-    ${EndIf}
+    !insertmacro AddFileName $FailedFiles "${NAME}"
   ${EndIf}
 !macroend
 
@@ -217,10 +222,8 @@ FunctionEnd
   ${ElseIf} "${NAME}" == "reg.ocx"
   ${AndIf} $ForeignWordDatabase = 1
     ; The last page says what it is.
-  ${ElseIf} $KeptFiles == ""
-    StrCpy $KeptFiles "${NAME}"
   ${Else}
-    StrCpy $KeptFiles "$KeptFiles, ${NAME}"
+    !insertmacro AddFileName $KeptFiles "${NAME}"
   ${EndIf}
 !macroend
 
