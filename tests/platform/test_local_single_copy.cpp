@@ -49,6 +49,15 @@ std::future<bool> requestFromElsewhere(LocalSingleCopy& later)
     return std::async(std::launch::async, [&later] { return later.activateRunningCopy(); });
 }
 
+// Whether `later`'s request brings `running` forward once, and `later` hears that it did.
+bool requestReaches(LocalSingleCopy& running, LocalSingleCopy& later)
+{
+    int activated = 0;
+    running.onActivation([&activated] { ++activated; });
+    auto answered = requestFromElsewhere(later);
+    return QTest::qWaitFor([&activated] { return activated == 1; }, 3000) && answered.get();
+}
+
 }  // namespace
 
 class TestLocalSingleCopy : public QObject {
@@ -153,13 +162,9 @@ private slots:
         QVERIFY(!later.activateRunningCopy());
         QVERIFY(took.elapsed() < 10000);
 
-        int activated = 0;
-        later.onActivation([&activated] { ++activated; });
         LocalSingleCopy third(key);
         QVERIFY(third.anotherCopyRuns());
-        auto answered = requestFromElsewhere(third);
-        QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
-        QVERIFY(answered.get());
+        QVERIFY(requestReaches(later, third));
     }
 
 #ifndef _WIN32
@@ -176,13 +181,9 @@ private slots:
         }
         LocalSingleCopy afterCrash(key);
         QVERIFY(!afterCrash.anotherCopyRuns());
-        int activated = 0;
-        afterCrash.onActivation([&activated] { ++activated; });
         LocalSingleCopy later(key);
         QVERIFY(later.anotherCopyRuns());
-        auto answered = requestFromElsewhere(later);
-        QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
-        QVERIFY(answered.get());
+        QVERIFY(requestReaches(afterCrash, later));
     }
 
     // The lock and the socket go only into a folder that is the user's alone: one others may enter,
@@ -275,15 +276,11 @@ private slots:
         };
         const std::string key = uniqueKey();
         const auto first = startCopy(key, firstRuntimeFolder, false);
-        int activated = 0;
-        first->onActivation([&activated] { ++activated; });
         const auto second = startCopy(key, secondRuntimeFolder, otherTemporaryFolder);
         QCOMPARE(second->anotherCopyRuns(), meet);
         if (firstRuntimeFolder == "shared") QVERIFY(QDir(home_.filePath(firstRuntimeFolder)).isEmpty());
         if (!meet) return;
-        auto answered = requestFromElsewhere(*second);
-        QTRY_COMPARE_WITH_TIMEOUT(activated, 1, 3000);
-        QVERIFY(answered.get());
+        QVERIFY(requestReaches(*first, *second));
     }
 
 private:
